@@ -1,0 +1,29 @@
+// What every procedure of the box manager reaches: the program's state and
+// the main window. The program entry owns one; tests make a fresh one per case.
+#pragma once
+
+#include <string>
+
+#include "settings/path_table.h"
+#include "ui/main_window.h"
+
+namespace kistvar {
+
+// The reserved in-use marker meaning "the stash file is a copy of a saved box".
+inline constexpr std::string_view other_box_marker = "别的箱子";
+
+struct State {
+    PathTable paths;
+    std::string stash_file_name;     // set by load settings from version and mode
+    std::string settings_file_path;  // program folder + "\MYBOX.ini"
+    ui::ListView* current_list = nullptr;  // the list that last received the focus
+};
+
+struct App {
+    State state;
+    ui::MainWindow& w;
+
+    bool quiet() const { return w.选择框信息->checked(); }
+};
+
+}  // namespace kistvar

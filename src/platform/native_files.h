@@ -1,0 +1,42 @@
+// The native file layer: one implementation per platform (platform/win32 with
+// the wide Win32 functions, platform/posix for the headless backend). Only
+// files.cpp calls it, always through the fault seam.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace kistvar::native {
+
+struct DirectoryEntry {
+    std::string name;  // bare long name, UTF-8
+    std::uint32_t attributes = 0;
+};
+
+// Find-first/next over a path whose last part may hold "*" and "?", matched
+// case-insensitively. Returns 0 when nothing matches.
+std::intptr_t find_first(std::string_view pattern, DirectoryEntry& entry);
+bool find_next(std::intptr_t search, DirectoryEntry& entry);
+void find_close(std::intptr_t search);
+
+bool create_directory(std::string_view path);
+// Overwrites the target; fails without touching anything when source and
+// target are the same file; carries over the read-only attribute and the
+// last-write time; fails onto a read-only target.
+bool copy_file(std::string_view source, std::string_view target);
+// Moves a file without replacing an existing target; may cross volumes.
+bool move_file(std::string_view source, std::string_view target);
+// Moves a file over an existing target in one step (same folder).
+bool replace_file(std::string_view source, std::string_view target);
+bool delete_file(std::string_view path);  // fails on a read-only file
+
+// Sequential writing. open_for_write creates or truncates with no sharing.
+std::intptr_t open_for_write(std::string_view path, bool must_be_new);
+bool write_bytes(std::intptr_t file, std::string_view bytes);
+bool flush_to_disk(std::intptr_t file);
+bool close_file(std::intptr_t file);
+
+bool read_file(std::string_view path, std::string& bytes);
+
+}  // namespace kistvar::native

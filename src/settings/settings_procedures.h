@@ -1,0 +1,22 @@
+// Moving the settings between MYBOX.ini, the path table and the controls.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "app/app.h"
+
+namespace kistvar {
+
+// "sharedstash_v2.bin", "sharedstashh_v2.bin", "sharedstash.bin" or
+// "sharedstashh.bin": a setting counts as 0 only when it is exactly "0".
+std::string stash_file_name_for(std::string_view version_setting, std::string_view mode_setting);
+
+void load_settings(App& app);
+void store_options(App& app);        // the seven keys of the options page
+void store_display_state(App& app);  // view, sort and the in-use marker; on destroy
+
+// Writes the in-use marker at once (after a swap or a rename of the box in use).
+void write_in_use_marker(App& app);
+
+}  // namespace kistvar
