@@ -1,0 +1,50 @@
+// How a test steers the headless backend: the answers of the next dialogs,
+// the program folder, the documents folder and the clock; and what the
+// program showed.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/time_text.h"
+#include "ui/controls.h"
+
+namespace kistvar::headless {
+
+struct Shown {
+    enum class Kind { message_box, input_box, folder_chooser, popup_menu, shell_open };
+    Kind kind;
+    std::string text;     // message text, input prompt, chooser title, menu name, opened path
+    std::string caption;  // title (shell_open: the action number as text)
+    int style = 0;
+};
+
+void queue_message_box_answer(int result);                  // result_ok / result_cancel
+void queue_input_box_answer(std::optional<std::string> text);  // nullopt: Cancel
+void queue_folder_answer(std::string path);                 // empty: Cancel
+void queue_popup_answer(ui::MenuItem* item);                // nullptr: menu closed
+// A dialog with no queued answer is answered OK / Cancel / empty / closed and
+// counted, so a test can assert that nothing unexpected was asked.
+int unanswered_dialogs();
+int unused_answers();
+std::vector<Shown> take_shown();
+
+void set_program_folder(std::string folder);
+void set_documents_folder(std::string folder_without_trailing_backslash);  // "" : lookup fails
+void set_current_time(DateTime moment);
+
+// Forgets every queued answer, record and setting.
+void reset();
+
+// end_program unwinds to the harness with this.
+struct ProgramEnded {
+    int exit_code;
+};
+// runtime_error unwinds with this (the real program shows a box and exits -1).
+struct RuntimeErrorRaised {
+    int code;
+    std::string text;
+};
+
+}  // namespace kistvar::headless
