@@ -1,0 +1,81 @@
+#include "app/start_up.h"
+
+#include "library/box_lists.h"
+#include "options/options_page.h"
+#include "platform/dialogs.h"
+#include "platform/files.h"
+#include "platform/runtime.h"
+#include "settings/settings_procedures.h"
+#include "ui/bindings.h"
+
+namespace kistvar {
+
+namespace {
+
+std::string readme_path() { return program_folder() + "\\说明.txt"; }
+
+void write_readme() { write_file(readme_path(), {readme_bytes()}); }
+
+// A first run is one without MYBOX.ini (a folder of that name counts as one).
+// Cancel ends the program here, before anything is written.
+void ask_for_first_configuration(App& app) {
+    if (file_exists(app.state.settings_file_path)) return;
+    if (message_box("首次运行请先进行配置", style_information_ok_cancel, "提示窗口") != result_ok)
+        end_program(0);
+    toggle_page(app);
+}
+
+// Only that one folder level: a missing box folder stays missing, and a plain
+// file named MYBOX is left in the way. Either shows as an empty list.
+void create_my_boxes_folder_if_missing(const App& app, SearchHandle& search) {
+    const std::string folder = app.state.paths[box_folder] + "\\MYBOX";
+    if (find_file(folder, attribute_folder, false, search).empty()) create_folder(folder);
+}
+
+void register_drop_targets(App& app) {
+    ui::MainWindow& w = app.w;
+    w.拖放对象保存箱子->register_on(w.超级列表框保存箱子->window_handle());
+    w.拖放对象我的箱子->register_on(w.超级列表框我的箱子->window_handle());
+}
+
+void release(State& state) {
+    state.paths.clear();
+    std::string().swap(state.stash_file_name);
+    std::string().swap(state.settings_file_path);
+    state.current_list = nullptr;
+}
+
+}  // namespace
+
+void window_created(App& app) {
+    app.state.settings_file_path = program_folder() + "\\MYBOX.ini";
+    ask_for_first_configuration(app);
+    write_readme();  // every start: the user's edits to it do not survive
+    load_settings(app);
+    SearchHandle search;
+    create_my_boxes_folder_if_missing(app, search);
+    refresh_both_lists(app);
+    app.w.超级列表框我的箱子->set_focus();  // makes it the current list
+    register_drop_targets(app);
+    end_find_file(search);
+}
+
+void readme_button(App&) {
+    if (!file_exists(readme_path())) write_readme();
+    shell_open(4, readme_path());
+}
+
+int program_entry() {
+    std::unique_ptr<ui::MainWindow> window = ui::create_main_window();
+    App app{State{}, *window};
+    register_cleanup([&app] { release(app.state); });
+    bind_events(app);
+    window->window->on_created();
+    window->show_and_run();
+    // The clean-up runs once per program; running it here, while the state it
+    // releases still exists, leaves nothing for the runtime's own call to touch.
+    run_cleanup();
+    return 0;
+}
+
+}  // namespace kistvar

@@ -1,0 +1,45 @@
+#include "options/options_page.h"
+
+#include "library/box_lists.h"
+#include "platform/dialogs.h"
+#include "settings/settings_procedures.h"
+
+namespace kistvar {
+
+namespace {
+
+constexpr int library_page = 0;
+constexpr int options_page = 1;
+
+void choose_folder_into(ui::EditBox& edit_box) {
+    const std::string folder = choose_folder("选择目录");
+    if (!folder.empty()) edit_box.set_content(folder);
+}
+
+}  // namespace
+
+void toggle_page(App& app) {
+    ui::MainWindow& w = app.w;
+    if (w.选择夹1->current_page() == library_page) {
+        w.选择夹1->set_current_page(options_page);
+        load_settings(app);  // unsaved edits of an earlier visit are dropped
+        w.超级按钮高级->set_tool_tip_text("返回");
+    } else {
+        w.选择夹1->set_current_page(library_page);
+        refresh_both_lists(app);  // a box folder saved meanwhile shows at once
+        w.超级按钮高级->set_tool_tip_text("高级选项");
+    }
+}
+
+void choose_save_folder(App& app) { choose_folder_into(*app.w.编辑框存档路径); }
+
+void choose_box_folder(App& app) { choose_folder_into(*app.w.编辑框箱子路径); }
+
+void save_options(App& app) {
+    store_options(app);
+    load_settings(app);  // everything now follows what the file really holds
+}
+
+void cancel_options(App& app) { load_settings(app); }
+
+}  // namespace kistvar

@@ -1,0 +1,131 @@
+#include "settings/settings_procedures.h"
+
+#include <cmath>
+#include <limits>
+
+#include "platform/dialogs.h"
+#include "platform/settings_file.h"
+#include "platform/text.h"
+#include "settings/setting_keys.h"
+
+namespace kistvar {
+
+namespace {
+
+constexpr int documents_folder_number = 1;
+
+bool is_zero(std::string_view setting) { return setting == "0"; }
+
+std::string read_key(const App& app, const setting_keys::Key& key, std::string_view default_text) {
+    return read_setting(app.state.settings_file_path, key.section, key.name, default_text);
+}
+
+void write_key(const App& app, const setting_keys::Key& key, std::string_view value) {
+    write_setting(app.state.settings_file_path, key.section, key.name, value);
+}
+
+// The combo boxes take the stored index as the leading number of the text,
+// cut toward zero. A number beyond int's range would not fit the cast; such an
+// index names no item either way, so it is pinned to the nearest int.
+int combo_index_from(std::string_view setting) {
+    const double number = std::trunc(to_number(setting));
+    if (std::isnan(number)) return 0;
+    if (number <= std::numeric_limits<int>::min()) return std::numeric_limits<int>::min();
+    if (number >= std::numeric_limits<int>::max()) return std::numeric_limits<int>::max();
+    return static_cast<int>(number);
+}
+
+void show_in_options_page(App& app) {
+    const PathTable& paths = app.state.paths;
+    ui::MainWindow& w = app.w;
+    w.编辑框存档路径->set_content(paths[save_folder]);
+    w.编辑框箱子路径->set_content(paths[box_folder]);
+    w.组合框1->set_current_index(combo_index_from(paths[version_setting]));
+    w.组合框2->set_current_index(combo_index_from(paths[mode_setting]));
+    w.组合框3->set_current_index(combo_index_from(paths[view_setting]));
+    w.组合框4->set_current_index(combo_index_from(paths[sort_setting]));
+}
+
+// The item value is looked up with the stored number itself, not with the
+// index the combo box clamped it to: an index naming no item gives -1, which
+// the lists clamp in turn.
+void apply_to_lists(App& app) {
+    const PathTable& paths = app.state.paths;
+    ui::MainWindow& w = app.w;
+    const int view_style = w.组合框3->item_value(to_integer(paths[view_setting]));
+    w.超级列表框我的箱子->set_view_style(view_style);
+    w.超级列表框保存箱子->set_view_style(view_style);
+    const int sort_order = w.组合框4->item_value(to_integer(paths[sort_setting]));
+    w.超级列表框我的箱子->set_sort_order(sort_order);
+    w.超级列表框保存箱子->set_sort_order(sort_order);
+}
+
+void show_check_marks(App& app) {
+    const PathTable& paths = app.state.paths;
+    ui::MainWindow& w = app.w;
+    const bool small_icons = is_zero(paths[view_setting]);
+    w.小图标->set_checked(small_icons);
+    w.大图标->set_checked(!small_icons);
+    const bool forward = is_zero(paths[sort_setting]);
+    w.正向排序->set_checked(forward);
+    w.逆向排序->set_checked(!forward);
+}
+
+}  // namespace
+
+std::string stash_file_name_for(std::string_view version_setting, std::string_view mode_setting) {
+    const bool newer_version = is_zero(version_setting);
+    const bool normal_mode = is_zero(mode_setting);
+    if (newer_version) return normal_mode ? "sharedstash_v2.bin" : "sharedstashh_v2.bin";
+    return normal_mode ? "sharedstash.bin" : "sharedstashh.bin";
+}
+
+void load_settings(App& app) {
+    namespace keys = setting_keys;
+    PathTable& paths = app.state.paths;
+
+    // The documents folder is asked for each time: the defaults follow it.
+    paths[save_folder] =
+        read_key(app, keys::save_folder, special_folder(documents_folder_number) + std::string(keys::default_save_folder));
+    paths[box_folder] =
+        read_key(app, keys::box_folder, special_folder(documents_folder_number) + std::string(keys::default_box_folder));
+    paths[version_setting] = read_key(app, keys::version, "0");
+    paths[mode_setting] = read_key(app, keys::mode, "0");
+    paths[view_setting] = read_key(app, keys::view, "0");
+    paths[sort_setting] = read_key(app, keys::sort, "0");
+    paths[in_use_marker] = read_key(app, keys::in_use_marker, keys::default_in_use_marker);
+    paths[quiet_setting] = read_key(app, keys::quiet, "0");
+
+    app.state.stash_file_name = stash_file_name_for(paths[version_setting], paths[mode_setting]);
+
+    show_in_options_page(app);
+    apply_to_lists(app);  // rebuilds both lists empty; the callers refill them
+    app.w.状态条1->set_status_text(1, paths[in_use_marker]);
+    show_check_marks(app);
+    app.w.选择框信息->set_checked(!is_zero(paths[quiet_setting]));
+}
+
+void store_options(App& app) {
+    namespace keys = setting_keys;
+    ui::MainWindow& w = app.w;
+    write_key(app, keys::save_folder, w.编辑框存档路径->content());
+    write_key(app, keys::box_folder, w.编辑框箱子路径->content());
+    write_key(app, keys::version, to_text(w.组合框1->current_index()));
+    write_key(app, keys::mode, to_text(w.组合框2->current_index()));
+    write_key(app, keys::view, to_text(w.组合框3->current_index()));
+    write_key(app, keys::sort, to_text(w.组合框4->current_index()));
+    write_key(app, keys::quiet, w.选择框信息->checked() ? "1" : "0");
+}
+
+void store_display_state(App& app) {
+    const PathTable& paths = app.state.paths;
+    write_key(app, setting_keys::view, paths[view_setting]);
+    write_key(app, setting_keys::sort, paths[sort_setting]);
+    write_key(app, setting_keys::in_use_marker, paths[in_use_marker]);
+}
+
+void write_in_use_marker(App& app) {
+    write_key(app, setting_keys::in_use_marker, app.state.paths[in_use_marker]);
+}
+
+}  // namespace kistvar

@@ -1,0 +1,81 @@
+#include "ui/bindings.h"
+
+#include <string>
+
+#include "app/start_up.h"
+#include "library/box_editing.h"
+#include "library/box_lists.h"
+#include "library/drop_import.h"
+#include "library/swap.h"
+#include "options/options_page.h"
+#include "settings/settings_procedures.h"
+
+namespace kistvar {
+
+void bind_events(App& app) {
+    ui::MainWindow& w = app.w;
+    const auto run = [&app](void (*procedure)(App&)) -> ui::Event {
+        return [&app, procedure] { procedure(app); };
+    };
+
+    // The window.
+    w.window->on_created = run(window_created);
+    w.window->on_destroying = run(store_display_state);
+
+    // Buttons on the window and on the options page.
+    w.超级按钮说明->on_click = run(readme_button);
+    w.超级按钮高级->on_click = run(toggle_page);
+    w.按钮选择存档路径->on_click = run(choose_save_folder);
+    w.按钮选择箱子路径->on_click = run(choose_box_folder);
+    w.按钮保存->on_click = run(save_options);
+    w.按钮取消->on_click = run(cancel_options);
+
+    // Buttons of the library page.
+    w.超级按钮新建->on_click = run(new_box);
+    w.超级按钮更换->on_click = run(swap);
+    w.超级按钮另存->on_click = run(save_as);
+    w.超级按钮删除->on_click = run(delete_box);
+    w.超级按钮刷新->on_click = run(refresh_both_lists);
+
+    // Files dropped onto the lists.
+    w.拖放对象我的箱子->on_files_dropped = [&app](const std::string& dropped_files_text) {
+        import_into_my_boxes(app, dropped_files_text);
+    };
+    w.拖放对象保存箱子->on_files_dropped = [&app](const std::string& dropped_files_text) {
+        import_into_saved_boxes(app, dropped_files_text);
+    };
+
+    // The my-boxes list.
+    w.超级列表框我的箱子->on_got_focus = run(my_list_got_focus);
+    w.超级列表框我的箱子->on_current_item_changed = run(my_list_current_item_changed);
+    w.超级列表框我的箱子->on_item_double_clicked = run(my_list_double_clicked);
+    w.超级列表框我的箱子->on_right_click = run(my_list_right_click);
+    w.超级列表框我的箱子->on_label_edit_finished = [&app](int item_index) {
+        return my_box_label_edited(app, item_index);
+    };
+
+    // The saved-boxes list.
+    w.超级列表框保存箱子->on_got_focus = run(saved_list_got_focus);
+    w.超级列表框保存箱子->on_current_item_changed = run(saved_list_current_item_changed);
+    w.超级列表框保存箱子->on_item_double_clicked = run(swap);
+    w.超级列表框保存箱子->on_right_click = run(saved_list_right_click);
+    w.超级列表框保存箱子->on_label_edit_finished = [&app](int item_index) {
+        return saved_box_label_edited(app, item_index);
+    };
+
+    // 右键菜单: a box is selected.
+    w.更换->on_chosen = run(swap);
+    w.另存为->on_chosen = run(save_as);
+    w.重命名->on_chosen = run(start_renaming);
+    w.删除->on_chosen = run(delete_box);
+
+    // 无选项右键菜单: no box is selected.
+    w.小图标->on_chosen = run(choose_small_icons);
+    w.大图标->on_chosen = run(choose_large_icons);
+    w.正向排序->on_chosen = run(choose_forward_sort);
+    w.逆向排序->on_chosen = run(choose_reverse_sort);
+    w.刷新->on_chosen = run(refresh_current_list);
+    w.打开该文件夹->on_chosen = run(open_current_folder);
+}
+
+}  // namespace kistvar
