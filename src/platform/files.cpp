@@ -1,0 +1,198 @@
+#include "platform/files.h"
+
+#include <memory>
+
+#include "platform/fault_seam.h"
+#include "platform/native_files.h"
+
+namespace kistvar {
+
+namespace {
+
+using fault_seam::FileCall;
+
+bool seam_allows(FileCall call, std::string_view path) {
+    return !fault_seam::should_fail(call, path);
+}
+
+char ascii_lower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool ends_with_ignoring_case(std::string_view text, std::string_view suffix) {
+    if (text.size() < suffix.size()) return false;
+    text.remove_prefix(text.size() - suffix.size());
+    for (std::size_t i = 0; i < suffix.size(); ++i)
+        if (ascii_lower(text[i]) != ascii_lower(suffix[i])) return false;
+    return true;
+}
+
+// What the SearchHandle holds between calls: the native search and whether the
+// pattern asks for boxes, so a name matched only through its 8.3 short form
+// ("x.binary" as X~1.BIN) is kept out.
+struct OpenSearch {
+    std::intptr_t native = 0;
+    bool boxes_only = false;
+    native::DirectoryEntry entry;  // the entry to consider next
+};
+
+OpenSearch* open_search(const SearchHandle& handle) {
+    return reinterpret_cast<OpenSearch*>(handle.native);
+}
+
+constexpr std::uint32_t counted_attributes =
+    attribute_read_only | attribute_hidden | attribute_system | attribute_folder | attribute_archive;
+
+bool accepted(const OpenSearch& search, std::uint32_t attribute_mask, bool files_only) {
+    const native::DirectoryEntry& entry = search.entry;
+    if (search.boxes_only && !ends_with_ignoring_case(entry.name, ".bin")) return false;
+    if (files_only) return (entry.attributes & attribute_folder) == 0;
+    std::uint32_t wanted = attribute_mask & counted_attributes;
+    if (wanted == 0) return entry.attributes == 0;
+    return (entry.attributes & wanted) != 0;
+}
+
+bool close_file_reporting(std::intptr_t file, std::string_view path) {
+    // A failure the seam reports still releases the handle: an open handle
+    // with no sharing would lock the file for the rest of the run.
+    bool allowed = seam_allows(FileCall::close_file, path);
+    bool closed = native::close_file(file);
+    return allowed && closed;
+}
+
+bool write_parts(std::intptr_t file, std::string_view path, const std::vector<std::string_view>& parts) {
+    for (std::string_view part : parts) {
+        if (part.empty()) continue;
+        if (!seam_allows(FileCall::write_bytes, path) || !native::write_bytes(file, part)) return false;
+    }
+    return true;
+}
+
+// Opens a fresh temporary file beside `path`; a name already taken (a
+// leftover of a crash, say) is stepped over.
+std::intptr_t open_temporary_beside(std::string_view path, std::string& temporary) {
+    static unsigned serial = 0;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporary = std::string(path) + ".kistvar-tmp-" + std::to_string(++serial);
+        if (!seam_allows(FileCall::open_for_write, temporary)) return 0;
+        if (std::intptr_t file = native::open_for_write(temporary, true)) return file;
+        native::DirectoryEntry taken;
+        std::intptr_t probe = native::find_first(temporary, taken);
+        if (probe == 0) return 0;
+        native::find_close(probe);
+    }
+    return 0;
+}
+
+}  // namespace
+
+SearchHandle::~SearchHandle() {
+    end_find_file(*this);
+}
+
+bool file_exists(std::string_view path) {
+    if (!seam_allows(FileCall::find_first, path)) return false;
+    native::DirectoryEntry entry;
+    std::intptr_t search = native::find_first(path, entry);
+    if (search == 0) return false;
+    native::find_close(search);
+    return true;
+}
+
+std::string find_file(std::string_view pattern, std::uint32_t attribute_mask, bool files_only,
+                      SearchHandle& handle) {
+    if (!pattern.empty()) {
+        end_find_file(handle);
+        auto search = std::make_unique<OpenSearch>();
+        if (!seam_allows(FileCall::find_first, pattern)) return {};
+        search->native = native::find_first(pattern, search->entry);
+        if (search->native == 0) return {};
+        search->boxes_only = ends_with_ignoring_case(pattern, "*.bin");
+        handle.native = reinterpret_cast<std::intptr_t>(search.release());
+    } else {
+        OpenSearch* search = open_search(handle);
+        if (search == nullptr) return {};
+        if (!seam_allows(FileCall::find_next, pattern) || !native::find_next(search->native, search->entry)) {
+            end_find_file(handle);
+            return {};
+        }
+    }
+    OpenSearch& search = *open_search(handle);
+    while (!accepted(search, attribute_mask, files_only)) {
+        if (!seam_allows(FileCall::find_next, pattern) || !native::find_next(search.native, search.entry)) {
+            end_find_file(handle);
+            return {};
+        }
+    }
+    return search.entry.name;
+}
+
+void end_find_file(SearchHandle& handle) {
+    OpenSearch* search = open_search(handle);
+    if (search == nullptr) return;
+    native::find_close(search->native);
+    delete search;
+    handle.native = 0;
+}
+
+bool create_folder(std::string_view path) {
+    return seam_allows(FileCall::create_directory, path) && native::create_directory(path);
+}
+
+bool copy_file(std::string_view source, std::string_view target) {
+    return seam_allows(FileCall::copy_file, source) && native::copy_file(source, target);
+}
+
+bool move_file(std::string_view source, std::string_view target) {
+    if (seam_allows(FileCall::move_file, source) && native::move_file(source, target)) return true;
+    if (!copy_file(source, target)) return false;
+    // The copy is in place; a source that will not go away leaves two
+    // copies, which loses nothing.
+    delete_file(source);
+    return true;
+}
+
+bool rename_file(std::string_view old_path, std::string_view new_path) {
+    return seam_allows(FileCall::move_file, old_path) && native::move_file(old_path, new_path);
+}
+
+bool delete_file(std::string_view path) {
+    return seam_allows(FileCall::delete_file, path) && native::delete_file(path);
+}
+
+bool write_file(std::string_view path, const std::vector<std::string_view>& parts) {
+    if (path.empty()) return false;
+    if (!seam_allows(FileCall::open_for_write, path)) return false;
+    std::intptr_t file = native::open_for_write(path, false);
+    if (file == 0) return false;
+    bool written = write_parts(file, path, parts);
+    bool closed = close_file_reporting(file, path);
+    return written && closed;
+}
+
+bool read_whole_file(std::string_view path, std::string& bytes) {
+    bytes.clear();
+    return seam_allows(FileCall::read_file, path) && native::read_file(path, bytes);
+}
+
+bool write_file_atomically(std::string_view path, std::string_view bytes, bool replace_existing) {
+    if (path.empty()) return false;
+    std::string temporary;
+    std::intptr_t file = open_temporary_beside(path, temporary);
+    if (file == 0) return false;
+
+    bool done = write_parts(file, temporary, {bytes}) && seam_allows(FileCall::flush_to_disk, temporary) &&
+                native::flush_to_disk(file);
+    done = close_file_reporting(file, temporary) && done;
+    if (done) {
+        done = replace_existing
+                   ? seam_allows(FileCall::replace_file, temporary) && native::replace_file(temporary, path)
+                   : seam_allows(FileCall::move_file, temporary) && native::move_file(temporary, path);
+    }
+    // Clearing up bypasses the seam: a test's one injected failure must not
+    // also leave a temporary file behind.
+    if (!done) native::delete_file(temporary);
+    return done;
+}
+
+}  // namespace kistvar
