@@ -1,0 +1,117 @@
+#include "library/swap.h"
+
+#include <string>
+
+#include "library/box_lists.h"
+#include "library/box_paths.h"
+#include "library/box_titles.h"
+#include "library/item_pictures.h"
+#include "library/messages.h"
+#include "platform/files.h"
+#include "settings/settings_procedures.h"
+
+namespace kistvar {
+
+namespace {
+
+// The item of the box in use: the one with the marker's title that shows the
+// in-use picture (an ordinary box may share the title in another letter case).
+int find_in_use_item(const ui::ListView& list, const std::string& title) {
+    for (int item = list.find_item(title, 0); item != -1; item = list.find_item(title, item + 1))
+        if (shows_in_use(list, item)) return item;
+    return -1;
+}
+
+void show_as_ordinary(App& app, const std::string& title) {
+    ui::ListView& list = *app.w.超级列表框我的箱子;
+    int item = find_in_use_item(list, title);
+    if (item != -1) list.set_item_picture(item, ordinary_picture);
+}
+
+void set_status(App& app, const std::string& text) {
+    app.w.状态条1->set_status_text(1, text);
+}
+
+void set_marker(App& app, std::string_view marker) {
+    app.state.paths[in_use_marker] = std::string(marker);
+    write_in_use_marker(app);
+}
+
+// The previous box went back into MYBOX but the chosen one could not take its
+// place: the previous box returns to the slot, so marker, pictures and files
+// agree again. If even that fails it stays in MYBOX as an ordinary box and the
+// stash slot holds no box of the library.
+void put_previous_box_back(App& app, const std::string& previous) {
+    std::string parked_at = my_box_file(app, previous);
+    if (move_file(parked_at, stash_file(app))) {
+        messages::show(messages::swap_move_failed());
+        return;
+    }
+    show_as_ordinary(app, previous);
+    set_marker(app, other_box_marker);
+    set_status(app, std::string(other_box_marker));
+    messages::show(messages::swap_rollback_failed(previous, parked_at));
+}
+
+}  // namespace
+
+void swap(App& app) {
+    ui::ListView* list = app.state.current_list;
+    if (list == nullptr) return;
+    int item = list->selected_item();
+    if (item == -1) return;
+    if (shows_in_use(*list, item)) {
+        app.w.超级按钮更换->set_disabled(true);
+        return;
+    }
+    const std::string title = list->get_item_title(item);
+    const bool chosen_is_my_box = is_my_list(app, list);
+    if (chosen_is_my_box && is_reserved_title(title)) {
+        messages::show_unless_quiet(app, messages::swap_reserved_title());
+        return;
+    }
+
+    // Put the box in use back into MYBOX, never over another box's file.
+    const std::string previous = app.state.paths[in_use_marker];
+    const bool previous_is_my_box = previous != other_box_marker;
+    if (previous_is_my_box) {
+        if (file_exists(my_box_file(app, previous))) {
+            messages::show_unless_quiet(app, messages::swap_back_occupied(previous));
+            return;
+        }
+        if (!move_file(stash_file(app), my_box_file(app, previous))) {
+            messages::show_unless_quiet(app, messages::swap_move_failed());
+            return;
+        }
+    }
+
+    // A my box moves into the slot; a saved box is a template and is copied.
+    const bool put_in = chosen_is_my_box ? move_file(my_box_file(app, title), stash_file(app))
+                                         : copy_file(saved_box_file(app, title), stash_file(app));
+    if (!put_in) {
+        if (previous_is_my_box)
+            put_previous_box_back(app, previous);
+        else
+            messages::show(messages::swap_move_failed());
+        return;
+    }
+
+    show_as_ordinary(app, previous);
+    if (chosen_is_my_box) {
+        list->set_item_picture(list->selected_item(), in_use_picture);
+        set_status(app, "我的箱子  " + title);
+        set_marker(app, title);
+    } else {
+        set_status(app, "别的箱子  " + title);
+        set_marker(app, other_box_marker);
+    }
+    messages::show_unless_quiet(app, messages::swap_succeeded(title));
+}
+
+void my_list_double_clicked(App& app) {
+    const ui::ListView& list = *app.w.超级列表框我的箱子;
+    if (shows_in_use(list, list.selected_item())) return;
+    swap(app);
+}
+
+}  // namespace kistvar
