@@ -38,6 +38,9 @@ public:
     // Drops shell files on the list (through its registered drop target).
     virtual void drop_files(ui::ListView& list, const std::vector<std::string>& paths) = 0;
     virtual void close_window() = 0;
+    // Whether the control itself is shown (its tab page is the current one),
+    // whether or not the window has been shown yet.
+    virtual bool visible(const ui::Control& control) const = 0;
 
     // Answers for the next dialogs, in order of opening.
     virtual void answer_message_box(int result) = 0;                  // result_ok, result_cancel

@@ -1,0 +1,97 @@
+#include "platform/headless/main_window.h"
+
+#include <algorithm>
+#include <memory>
+
+#include "platform/headless/inspect.h"
+#include "platform/headless/list_view.h"
+#include "platform/headless/simple_controls.h"
+#include "ui/layout.h"
+
+namespace kistvar::headless {
+
+namespace {
+
+int page_of(std::string_view name) { return ui::layout::control(name).page; }
+
+int page_count() {
+    int last = 0;
+    for (const auto& spec : ui::layout::controls()) last = std::max(last, spec.page);
+    return last + 1;
+}
+
+}  // namespace
+
+MainWindow::MainWindow() {
+    auto image_button = [&](std::string_view name) {
+        return std::make_unique<ImageButton>(context, page_of(name), ui::layout::control(name).caption);
+    };
+    auto push_button = [&](std::string_view name) { return std::make_unique<PushButton>(context, page_of(name)); };
+    auto edit_box = [&](std::string_view name) { return std::make_unique<EditBox>(context, page_of(name)); };
+    auto combo_box = [&](std::string_view name) {
+        return std::make_unique<ComboBox>(context, page_of(name), ui::layout::control(name).items);
+    };
+    auto list_view = [&](std::string_view name) { return std::make_unique<ListView>(context, page_of(name)); };
+
+    window = std::make_unique<Window>(context);
+    选择夹1 = std::make_unique<TabControl>(context, page_count());
+    超级按钮说明 = image_button("超级按钮说明");
+    超级按钮高级 = image_button("超级按钮高级");
+    auto status_bar = std::make_unique<StatusBar>(context);
+    status_bar->set_status_text(0, ui::layout::status_part0_text);
+    状态条1 = std::move(status_bar);
+
+    超级按钮新建 = image_button("超级按钮新建");
+    超级按钮更换 = image_button("超级按钮更换");
+    超级按钮另存 = image_button("超级按钮另存");
+    超级按钮删除 = image_button("超级按钮删除");
+    超级按钮刷新 = image_button("超级按钮刷新");
+    超级列表框我的箱子 = list_view("超级列表框我的箱子");
+    超级列表框保存箱子 = list_view("超级列表框保存箱子");
+    拖放对象我的箱子 = std::make_unique<DropTarget>(context);
+    拖放对象保存箱子 = std::make_unique<DropTarget>(context);
+
+    编辑框存档路径 = edit_box("编辑框存档路径");
+    按钮选择存档路径 = push_button("按钮选择存档路径");
+    编辑框箱子路径 = edit_box("编辑框箱子路径");
+    按钮选择箱子路径 = push_button("按钮选择箱子路径");
+    组合框1 = combo_box("组合框1");
+    组合框2 = combo_box("组合框2");
+    组合框3 = combo_box("组合框3");
+    组合框4 = combo_box("组合框4");
+    选择框信息 = std::make_unique<CheckBox>(context, page_of("选择框信息"));
+    按钮保存 = push_button("按钮保存");
+    按钮取消 = push_button("按钮取消");
+
+    for (auto* item : {&更换, &另存为, &重命名, &删除, &小图标, &大图标, &正向排序, &逆向排序, &刷新, &打开该文件夹})
+        *item = std::make_unique<headless::MenuItem>();
+    右键菜单 = std::make_unique<Menu>(context, "右键菜单",
+                                      std::vector<ui::MenuItem*>{更换.get(), 另存为.get(), 重命名.get(), 删除.get()});
+    无选项右键菜单 = std::make_unique<Menu>(
+        context, "无选项右键菜单",
+        std::vector<ui::MenuItem*>{小图标.get(), 大图标.get(), 正向排序.get(), 逆向排序.get(), 刷新.get(),
+                                   打开该文件夹.get()});
+}
+
+bool window_shown(const ui::MainWindow& window) {
+    const auto* headless_window = dynamic_cast<const MainWindow*>(&window);
+    return headless_window && headless_window->context.shown;
+}
+
+const ui::Control* focused_control(const ui::MainWindow& window) {
+    const auto* headless_window = dynamic_cast<const MainWindow*>(&window);
+    return headless_window ? headless_window->context.focused : nullptr;
+}
+
+bool visible(const ui::Control& control) {
+    const auto* placement = dynamic_cast<const Placement*>(&control);
+    return placement && placement->visible();
+}
+
+}  // namespace kistvar::headless
+
+namespace kistvar::ui {
+
+std::unique_ptr<MainWindow> create_main_window() { return std::make_unique<headless::MainWindow>(); }
+
+}  // namespace kistvar::ui

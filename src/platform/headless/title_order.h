@@ -1,0 +1,18 @@
+// How the list control orders and matches titles. The real control compares
+// linguistically: letter case does not decide the order, it only separates
+// titles that differ in nothing else (small before capital). A plain byte
+// comparison would put every capital before every small letter.
+#pragma once
+
+#include <string_view>
+
+namespace kistvar::headless {
+
+// Negative, 0 or positive; 0 only for identical titles.
+int compare_titles(std::string_view a, std::string_view b);
+
+// The find rule: the whole title (or, without whole_title, its beginning)
+// equals the text when letter case is ignored.
+bool title_matches(std::string_view title, std::string_view text, bool whole_title);
+
+}  // namespace kistvar::headless

@@ -1,0 +1,40 @@
+// A fresh main window and a driver for it, for every control test. Only the
+// controls' interface and the driver are used, so the same tests run against
+// the in-memory controls and against the real ones.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "support/driver.h"
+#include "ui/main_window.h"
+
+namespace kistvar::test {
+
+class ControlTest : public ::testing::Test {
+protected:
+    ControlTest() : window_(ui::create_main_window()), driver_(make_driver(*window_)) {}
+
+    ui::MainWindow& w() { return *window_; }
+    Driver& driver() { return *driver_; }
+    ui::ListView& mine() { return *window_->超级列表框我的箱子; }
+    ui::ListView& saved() { return *window_->超级列表框保存箱子; }
+
+    static void fill(ui::ListView& list, const std::vector<std::string>& titles) {
+        for (const auto& title : titles) list.insert_item(-1, title, 0);
+    }
+    static std::vector<std::string> titles(const ui::ListView& list) {
+        std::vector<std::string> all;
+        for (int i = 0; i < list.item_count(); ++i) all.push_back(list.get_item_title(i));
+        return all;
+    }
+
+private:
+    std::unique_ptr<ui::MainWindow> window_;
+    std::unique_ptr<Driver> driver_;
+};
+
+}  // namespace kistvar::test
