@@ -156,7 +156,7 @@ TEST_F(Settings, StoreOptionsWritesTheSevenKeysInOrderInGb18030) {
         "[高级]\r\n版本=1\r\n模式=0\r\n"
         "[显示]\r\n图标大小=0\r\n排列顺序=1\r\n显示信息框=1\r\n";
     EXPECT_EQ(settings_bytes(), gb18030::from_utf8(expected));
-    EXPECT_EQ(settings_bytes().substr(0, 6), "[\xC2\xB7\xBE\xB6]\r");  // 路径 in GBK
+    EXPECT_EQ(settings_bytes().substr(0, 7), "[\xC2\xB7\xBE\xB6]\r");  // 路径 in GBK
     // Storing changes no slot: the load that follows does.
     EXPECT_EQ(slots()[version_setting], "0");
 }
