@@ -71,9 +71,8 @@ bool write_parts(std::intptr_t file, std::string_view path, const std::vector<st
 // Opens a fresh temporary file beside `path`; a name already taken (a
 // leftover of a crash, say) is stepped over.
 std::intptr_t open_temporary_beside(std::string_view path, std::string& temporary) {
-    static unsigned serial = 0;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        temporary = std::string(path) + ".kistvar-tmp-" + std::to_string(++serial);
+    for (int serial = 1; serial <= 100; ++serial) {
+        temporary = std::string(path) + ".kistvar-tmp-" + std::to_string(serial);
         if (!seam_allows(FileCall::open_for_write, temporary)) return 0;
         if (std::intptr_t file = native::open_for_write(temporary, true)) return file;
         native::DirectoryEntry taken;

@@ -1,0 +1,342 @@
+// The file services against the real disk: natively against the POSIX layer,
+// under Wine against the Win32 one.
+#include "platform/files.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "disk_helpers.h"
+#include "platform/fault_seam.h"
+#include "support/temp_folder.h"
+
+namespace kistvar {
+namespace {
+
+using fault_seam::FileCall;
+using test::exists_on_disk;
+using test::make_folder_on_disk;
+using test::names_on_disk;
+using test::read_on_disk;
+using test::write_on_disk;
+using Names = std::vector<std::string>;
+
+class FileServices : public ::testing::Test {
+protected:
+    void TearDown() override { fault_seam::disarm(); }
+
+    // Every name find_file returns for the pattern, in a set (order is the file system's).
+    std::multiset<std::string> found(const std::string& pattern, std::uint32_t mask, bool files_only) {
+        std::multiset<std::string> names;
+        SearchHandle handle;
+        for (std::string name = find_file(pattern, mask, files_only, handle); !name.empty();
+             name = find_file("", mask, files_only, handle))
+            names.insert(name);
+        EXPECT_EQ(handle.native, 0) << "the search closes itself at the end";
+        return names;
+    }
+
+    // Fails every call of the given kinds.
+    static void fail_calls(std::set<FileCall> calls) {
+        fault_seam::arm([calls](FileCall call, std::string_view, std::uint64_t) { return calls.count(call) > 0; });
+    }
+
+    test::TempFolder folder;
+};
+
+TEST_F(FileServices, WriteFileWritesThePartsInOrderOverAnyOldContent) {
+    std::string path = folder / "new.bin";
+    EXPECT_TRUE(write_file(path, {"ab", "", "c"}));
+    EXPECT_EQ(read_on_disk(path), "abc");
+    EXPECT_TRUE(write_file(path, {"x"}));
+    EXPECT_EQ(read_on_disk(path), "x");
+    EXPECT_TRUE(write_file(path, {}));
+    EXPECT_EQ(read_on_disk(path), "");
+    EXPECT_TRUE(exists_on_disk(path));
+    EXPECT_FALSE(write_file("", {"x"}));
+    EXPECT_FALSE(write_file(folder / "missing\\new.bin", {"x"}));
+}
+
+TEST_F(FileServices, WriteFileReportsAFailedWriteOrClose) {
+    std::string path = folder / "box.bin";
+    fail_calls({FileCall::write_bytes});
+    EXPECT_FALSE(write_file(path, {"a", "b"}));
+    fail_calls({FileCall::close_file});
+    EXPECT_FALSE(write_file(path, {"a", "b"}));
+    fault_seam::disarm();
+    // The failed close still let go of the file.
+    EXPECT_TRUE(write_file(path, {"c"}));
+    EXPECT_EQ(read_on_disk(path), "c");
+}
+
+TEST_F(FileServices, CopyReplacesTheTargetButNeverCopiesAFileOntoItself) {
+    write_on_disk(folder / "a.bin", "box A");
+    write_on_disk(folder / "b.bin", "box B, longer");
+    EXPECT_TRUE(copy_file(folder / "a.bin", folder / "b.bin"));
+    EXPECT_EQ(read_on_disk(folder / "b.bin"), "box A");
+    EXPECT_TRUE(copy_file(folder / "a.bin", folder / "c.bin"));
+    EXPECT_EQ(read_on_disk(folder / "c.bin"), "box A");
+
+    EXPECT_FALSE(copy_file(folder / "a.bin", folder / "a.bin"));
+    EXPECT_FALSE(copy_file(folder / "a.bin", folder.path() + "\\.\\a.bin"));
+    EXPECT_EQ(read_on_disk(folder / "a.bin"), "box A");
+
+    EXPECT_FALSE(copy_file(folder / "missing.bin", folder / "d.bin"));
+    EXPECT_FALSE(exists_on_disk(folder / "d.bin"));
+}
+
+TEST_F(FileServices, CopyCarriesTheReadOnlyMarkAndRefusesAReadOnlyTarget) {
+    write_on_disk(folder / "a.bin", "box A");
+    write_on_disk(folder / "locked.bin", "keep me");
+    test::set_read_only_on_disk(folder / "locked.bin", true);
+    EXPECT_FALSE(copy_file(folder / "a.bin", folder / "locked.bin"));
+    EXPECT_EQ(read_on_disk(folder / "locked.bin"), "keep me");
+
+    EXPECT_TRUE(copy_file(folder / "locked.bin", folder / "copy.bin"));
+    EXPECT_EQ(found(folder / "*.bin", attribute_read_only, false), (std::multiset<std::string>{"copy.bin", "locked.bin"}));
+}
+
+TEST_F(FileServices, MoveRenamesAcrossFolders) {
+    make_folder_on_disk(folder / "MYBOX");
+    write_on_disk(folder / "sharedstash_v2.bin", "stash");
+    EXPECT_TRUE(move_file(folder / "sharedstash_v2.bin", folder / "MYBOX\\MYBOX 1.bin"));
+    EXPECT_EQ(read_on_disk(folder / "MYBOX\\MYBOX 1.bin"), "stash");
+    EXPECT_FALSE(exists_on_disk(folder / "sharedstash_v2.bin"));
+    EXPECT_TRUE(move_file(folder / "MYBOX\\MYBOX 1.bin", folder / "MYBOX\\MYBOX 1.bin"));
+    EXPECT_EQ(read_on_disk(folder / "MYBOX\\MYBOX 1.bin"), "stash");
+    EXPECT_FALSE(move_file(folder / "missing.bin", folder / "x.bin"));
+    EXPECT_FALSE(exists_on_disk(folder / "x.bin"));
+}
+
+TEST_F(FileServices, MoveOntoAnExistingFileFallsBackToCopyAndDelete) {
+    write_on_disk(folder / "a.bin", "A");
+    write_on_disk(folder / "b.bin", "B");
+    EXPECT_TRUE(move_file(folder / "a.bin", folder / "b.bin"));
+    EXPECT_EQ(names_on_disk(folder.path()), Names{"b.bin"});
+    EXPECT_EQ(read_on_disk(folder / "b.bin"), "A");
+}
+
+TEST_F(FileServices, MoveIsTrueOnceTheCopyIsMadeEvenIfTheSourceStays) {
+    // As across drives: the rename fails and the copy carries the box over.
+    write_on_disk(folder / "a.bin", "A");
+    fail_calls({FileCall::move_file});
+    EXPECT_TRUE(move_file(folder / "a.bin", folder / "b.bin"));
+    EXPECT_EQ(names_on_disk(folder.path()), Names{"b.bin"});
+
+    fail_calls({FileCall::move_file, FileCall::delete_file});
+    EXPECT_TRUE(move_file(folder / "b.bin", folder / "c.bin"));
+    EXPECT_EQ(names_on_disk(folder.path()), (Names{"b.bin", "c.bin"}));
+
+    fail_calls({FileCall::move_file, FileCall::copy_file});
+    EXPECT_FALSE(move_file(folder / "c.bin", folder / "d.bin"));
+    EXPECT_EQ(names_on_disk(folder.path()), (Names{"b.bin", "c.bin"}));
+}
+
+TEST_F(FileServices, RenameNeverReplacesAndHasNoFallback) {
+    write_on_disk(folder / "old.bin", "old");
+    write_on_disk(folder / "taken.bin", "taken");
+    EXPECT_FALSE(rename_file(folder / "old.bin", folder / "taken.bin"));
+    EXPECT_EQ(read_on_disk(folder / "old.bin"), "old");
+    EXPECT_EQ(read_on_disk(folder / "taken.bin"), "taken");
+    EXPECT_FALSE(rename_file(folder / "missing.bin", folder / "new.bin"));
+
+    EXPECT_TRUE(rename_file(folder / "old.bin", folder / "新的箱子.bin"));
+    EXPECT_EQ(names_on_disk(folder.path()), (Names{"taken.bin", "新的箱子.bin"}));
+
+    fail_calls({FileCall::move_file});
+    EXPECT_FALSE(rename_file(folder / "taken.bin", folder / "other.bin"));
+    EXPECT_EQ(names_on_disk(folder.path()), (Names{"taken.bin", "新的箱子.bin"}));
+}
+
+TEST_F(FileServices, DeleteRemovesOneFileButNotAReadOnlyOne) {
+    write_on_disk(folder / "a.bin", "A");
+    write_on_disk(folder / "locked.bin", "L");
+    test::set_read_only_on_disk(folder / "locked.bin", true);
+    EXPECT_TRUE(delete_file(folder / "a.bin"));
+    EXPECT_FALSE(delete_file(folder / "a.bin"));
+    EXPECT_FALSE(delete_file(folder / "locked.bin"));
+    EXPECT_EQ(names_on_disk(folder.path()), Names{"locked.bin"});
+}
+
+TEST_F(FileServices, CreateFolderMakesOneLevelOnly) {
+    EXPECT_TRUE(create_folder(folder / "MYBOX"));
+    EXPECT_FALSE(create_folder(folder / "MYBOX"));
+    EXPECT_FALSE(create_folder(folder / "missing\\MYBOX"));
+    EXPECT_FALSE(exists_on_disk(folder / "missing"));
+    EXPECT_EQ(found(folder / "MYBOX", attribute_folder, false), std::multiset<std::string>{"MYBOX"});
+}
+
+TEST_F(FileServices, FileExistsForFilesFoldersAndPatterns) {
+    make_folder_on_disk(folder / "save");
+    write_on_disk(folder / "MYBOX.ini", "");
+    EXPECT_TRUE(file_exists(folder / "MYBOX.ini"));
+    EXPECT_TRUE(file_exists(folder / "save"));
+    EXPECT_TRUE(file_exists(folder / "*.ini"));
+    EXPECT_FALSE(file_exists(folder / "*.bin"));
+    EXPECT_FALSE(file_exists(folder / "missing"));
+    EXPECT_FALSE(file_exists(""));
+    fail_calls({FileCall::find_first});
+    EXPECT_FALSE(file_exists(folder / "MYBOX.ini"));
+}
+
+TEST_F(FileServices, FindFileListsBoxesOnly) {
+    for (const char* name : {"a.bin", "B.BIN", "箱子.bin", "x.binary", "notes.txt", "abin"})
+        write_on_disk(folder / name, name);
+    make_folder_on_disk(folder / "folder.bin");
+    EXPECT_EQ(found(folder / "*.bin", 0, true), (std::multiset<std::string>{"B.BIN", "a.bin", "箱子.bin"}));
+    EXPECT_EQ(found(folder / "*.bin", attribute_folder, false), std::multiset<std::string>{"folder.bin"});
+    EXPECT_EQ(found(folder / "?.bin", 0, true), (std::multiset<std::string>{"B.BIN", "a.bin"}));
+}
+
+TEST_F(FileServices, FindFileAcceptsByTheMask) {
+    write_on_disk(folder / "file", "");
+    write_on_disk(folder / "locked", "");
+    test::set_read_only_on_disk(folder / "locked", true);
+    make_folder_on_disk(folder / "sub");
+
+    std::multiset<std::string> folders{".", "..", "sub"};
+    EXPECT_EQ(found(folder / "*", attribute_folder, false), folders);
+    EXPECT_EQ(found(folder / "*", attribute_read_only, false), std::multiset<std::string>{"locked"});
+    EXPECT_EQ(found(folder / "*", 0, true), (std::multiset<std::string>{"file", "locked"}));
+    // Bits outside read-only, hidden, system, folder and archive do not count:
+    // such a mask accepts only an entry whose attribute word is 0.
+    EXPECT_EQ(found(folder / "*", 0x80 | 0x100, false), std::multiset<std::string>{});
+    EXPECT_EQ(found(folder / "*", 0x80 | attribute_folder, false), folders);
+    // Files only ignores the mask.
+    EXPECT_EQ(found(folder / "*", attribute_folder, true), (std::multiset<std::string>{"file", "locked"}));
+}
+
+TEST_F(FileServices, FindFileOnOneExactPathTellsFoldersFromFiles) {
+    make_folder_on_disk(folder / "MYBOX");
+    write_on_disk(folder / "file", "");
+    EXPECT_EQ(found(folder / "MYBOX", attribute_folder, false), std::multiset<std::string>{"MYBOX"});
+    EXPECT_EQ(found(folder / "file", attribute_folder, false), std::multiset<std::string>{});
+    EXPECT_EQ(found(folder / "MYBOX", 0, true), std::multiset<std::string>{});
+    EXPECT_EQ(found(folder / "missing", attribute_folder, false), std::multiset<std::string>{});
+    EXPECT_EQ(found(folder / "*", 0, true), std::multiset<std::string>{"file"});
+}
+
+TEST_F(FileServices, FindFileHandleRestartsEndsAndSurvivesFailures) {
+    for (const char* name : {"1.bin", "2.bin", "3.bin"}) write_on_disk(folder / name, "");
+    SearchHandle handle;
+    EXPECT_FALSE(find_file(folder / "*.bin", 0, true, handle).empty());
+    EXPECT_NE(handle.native, 0);
+    // A new pattern starts over, closing the open search.
+    std::string first = find_file(folder / "2.bin", 0, true, handle);
+    EXPECT_EQ(first, "2.bin");
+    EXPECT_EQ(find_file("", 0, true, handle), "");
+    EXPECT_EQ(handle.native, 0);
+    EXPECT_EQ(find_file("", 0, true, handle), "");
+
+    EXPECT_FALSE(find_file(folder / "*.bin", 0, true, handle).empty());
+    end_find_file(handle);
+    EXPECT_EQ(handle.native, 0);
+    end_find_file(handle);
+
+    EXPECT_FALSE(find_file(folder / "*.bin", 0, true, handle).empty());
+    fail_calls({FileCall::find_next});
+    EXPECT_EQ(find_file("", 0, true, handle), "");
+    EXPECT_EQ(handle.native, 0);
+    fail_calls({FileCall::find_first});
+    EXPECT_EQ(find_file(folder / "*.bin", 0, true, handle), "");
+    EXPECT_EQ(handle.native, 0);
+}
+
+TEST_F(FileServices, ReadWholeFile) {
+    std::string bytes(100000, '\0');
+    for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<char>(i * 7);
+    write_on_disk(folder / "data", bytes);
+    std::string read;
+    EXPECT_TRUE(read_whole_file(folder / "data", read));
+    EXPECT_EQ(read, bytes);
+    EXPECT_FALSE(read_whole_file(folder / "missing", read));
+    EXPECT_FALSE(read_whole_file(folder.path(), read));
+}
+
+TEST_F(FileServices, WriteFileAtomicallyReplacesOrCreates) {
+    std::string path = folder / "MYBOX.ini";
+    EXPECT_TRUE(write_file_atomically(path, "first"));
+    EXPECT_EQ(read_on_disk(path), "first");
+    EXPECT_TRUE(write_file_atomically(path, "second, longer"));
+    EXPECT_EQ(read_on_disk(path), "second, longer");
+    EXPECT_TRUE(write_file_atomically(path, ""));
+    EXPECT_EQ(read_on_disk(path), "");
+
+    EXPECT_FALSE(write_file_atomically(path, "third", false));
+    EXPECT_TRUE(write_file_atomically(folder / "new.ini", "new", false));
+    EXPECT_EQ(names_on_disk(folder.path()), (Names{"MYBOX.ini", "new.ini"}));
+
+    EXPECT_FALSE(write_file_atomically(folder / "missing\\MYBOX.ini", "x"));
+    EXPECT_FALSE(write_file_atomically("", "x"));
+    EXPECT_EQ(names_on_disk(folder.path()), (Names{"MYBOX.ini", "new.ini"}));
+}
+
+TEST_F(FileServices, WriteFileAtomicallySkipsALeftoverTemporaryName) {
+    std::string path = folder / "MYBOX.ini";
+    for (int n = 1; n <= 3; ++n) write_on_disk(path + ".kistvar-tmp-" + std::to_string(n), "leftover");
+    EXPECT_TRUE(write_file_atomically(path, "new"));
+    EXPECT_EQ(read_on_disk(path), "new");
+    EXPECT_EQ(names_on_disk(folder.path()).size(), 4u);
+}
+
+TEST_F(FileServices, WriteFileAtomicallyFailingAtAnyStepLeavesTheOldFileAndNoTemporary) {
+    std::string path = folder / "MYBOX.ini";
+    write_on_disk(path, "old");
+    fault_seam::disarm();
+    ASSERT_TRUE(write_file_atomically(path, "new"));
+    std::uint64_t steps = fault_seam::calls_seen();
+    EXPECT_GE(steps, 5u);  // open, write, flush, close, replace
+
+    for (std::uint64_t step = 1; step <= steps; ++step) {
+        write_on_disk(path, "old");
+        fault_seam::fail_call_number(step);
+        EXPECT_FALSE(write_file_atomically(path, "new")) << "step " << step;
+        EXPECT_EQ(fault_seam::failures_made(), 1u);
+        fault_seam::disarm();
+        EXPECT_EQ(read_on_disk(path), "old") << "step " << step;
+        EXPECT_EQ(names_on_disk(folder.path()), Names{"MYBOX.ini"}) << "step " << step;
+    }
+}
+
+TEST_F(FileServices, WriteFileAtomicallyLeavesAReadOnlyFileAlone) {
+    std::string path = folder / "MYBOX.ini";
+    write_on_disk(path, "old");
+    test::set_read_only_on_disk(path, true);
+    EXPECT_FALSE(write_file_atomically(path, "new"));
+    EXPECT_EQ(read_on_disk(path), "old");
+    EXPECT_EQ(names_on_disk(folder.path()), Names{"MYBOX.ini"});
+}
+
+TEST_F(FileServices, PathsLongerThan260CharactersWork) {
+    std::string deep = folder.path();
+    for (char part = 'a'; deep.size() <= 300; ++part) {
+        deep += "\\" + std::string(60, part);
+        ASSERT_TRUE(create_folder(deep)) << deep.size();
+    }
+    std::string box = deep + "\\" + std::string(40, 'x') + ".bin";
+    ASSERT_GT(box.size(), 300u);
+    EXPECT_TRUE(write_file(box, {"box", " bytes"}));
+    EXPECT_TRUE(file_exists(box));
+    EXPECT_EQ(found(deep + "\\*.bin", 0, true), std::multiset<std::string>{std::string(40, 'x') + ".bin"});
+    EXPECT_EQ(found(deep, attribute_folder, false).size(), 1u);
+
+    EXPECT_TRUE(copy_file(box, deep + "\\copy.bin"));
+    EXPECT_FALSE(copy_file(box, box));
+    EXPECT_TRUE(move_file(deep + "\\copy.bin", deep + "\\moved.bin"));
+    EXPECT_TRUE(rename_file(deep + "\\moved.bin", deep + "\\renamed.bin"));
+    EXPECT_TRUE(write_file_atomically(deep + "\\MYBOX.ini", "[s]\r\n"));
+    EXPECT_TRUE(write_file_atomically(deep + "\\MYBOX.ini", "[t]\r\n"));
+
+    std::string bytes;
+    EXPECT_TRUE(read_whole_file(deep + "\\renamed.bin", bytes));
+    EXPECT_EQ(bytes, "box bytes");
+    EXPECT_TRUE(read_whole_file(deep + "\\MYBOX.ini", bytes));
+    EXPECT_EQ(bytes, "[t]\r\n");
+    EXPECT_TRUE(delete_file(deep + "\\renamed.bin"));
+    EXPECT_TRUE(delete_file(deep + "\\MYBOX.ini"));
+    EXPECT_TRUE(delete_file(box));
+    EXPECT_EQ(found(deep + "\\*", 0, true), std::multiset<std::string>{});  // no temporary left either
+}
+
+}  // namespace
+}  // namespace kistvar
