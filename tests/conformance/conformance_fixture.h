@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -14,22 +15,34 @@
 
 namespace kistvar::test {
 
+using Titles = std::vector<std::string>;
+
 class ControlTest : public ::testing::Test {
 protected:
     ControlTest() : window_(ui::create_main_window()), driver_(make_driver(*window_)) {}
+    ~ControlTest() override { EXPECT_EQ(driver_->unused_answers(), 0); }
 
     ui::MainWindow& w() { return *window_; }
     Driver& driver() { return *driver_; }
     ui::ListView& mine() { return *window_->超级列表框我的箱子; }
     ui::ListView& saved() { return *window_->超级列表框保存箱子; }
 
-    static void fill(ui::ListView& list, const std::vector<std::string>& titles) {
+    static void fill(ui::ListView& list, const Titles& titles) {
         for (const auto& title : titles) list.insert_item(-1, title, 0);
     }
-    static std::vector<std::string> titles(const ui::ListView& list) {
-        std::vector<std::string> all;
+    static Titles titles(const ui::ListView& list) {
+        Titles all;
         for (int i = 0; i < list.item_count(); ++i) all.push_back(list.get_item_title(i));
         return all;
+    }
+
+    // Events in the order they ran, each written as "name" by the handler.
+    std::vector<std::string> events;
+    ui::Event note(std::string name) {
+        return [this, name] { events.push_back(name); };
+    }
+    int count(const std::string& name) const {
+        return static_cast<int>(std::count(events.begin(), events.end(), name));
     }
 
 private:

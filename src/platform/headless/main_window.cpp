@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <utility>
 
 #include "platform/headless/inspect.h"
 #include "platform/headless/list_view.h"
@@ -63,14 +64,22 @@ MainWindow::MainWindow() {
     按钮保存 = push_button("按钮保存");
     按钮取消 = push_button("按钮取消");
 
-    for (auto* item : {&更换, &另存为, &重命名, &删除, &小图标, &大图标, &正向排序, &逆向排序, &刷新, &打开该文件夹})
-        *item = std::make_unique<headless::MenuItem>();
-    右键菜单 = std::make_unique<Menu>(context, "右键菜单",
-                                      std::vector<ui::MenuItem*>{更换.get(), 另存为.get(), 重命名.get(), 删除.get()});
-    无选项右键菜单 = std::make_unique<Menu>(
-        context, "无选项右键菜单",
-        std::vector<ui::MenuItem*>{小图标.get(), 大图标.get(), 正向排序.get(), 逆向排序.get(), 刷新.get(),
-                                   打开该文件夹.get()});
+    const std::pair<std::string_view, std::unique_ptr<ui::MenuItem>*> menu_items[] = {
+        {"更换", &更换}, {"另存为", &另存为}, {"重命名", &重命名}, {"删除", &删除},
+        {"小图标", &小图标}, {"大图标", &大图标}, {"正向排序", &正向排序}, {"逆向排序", &逆向排序},
+        {"刷新", &刷新}, {"打开该文件夹", &打开该文件夹},
+    };
+    for (const auto& [name, item] : menu_items) *item = std::make_unique<MenuItem>();
+    // A menu offers the items its layout lists (separators and sub-menu headers are not items).
+    auto items_of = [&](std::string_view menu_name) {
+        std::vector<ui::MenuItem*> items;
+        for (const auto& spec : ui::layout::menu_items(menu_name))
+            for (const auto& [name, item] : menu_items)
+                if (spec.name == name) items.push_back(item->get());
+        return items;
+    };
+    右键菜单 = std::make_unique<Menu>(context, "右键菜单", items_of("右键菜单"));
+    无选项右键菜单 = std::make_unique<Menu>(context, "无选项右键菜单", items_of("无选项右键菜单"));
 }
 
 bool window_shown(const ui::MainWindow& window) {

@@ -1,0 +1,58 @@
+// In-place editing of a title: how it starts, and what the finished event
+// sees and decides.
+#include "conformance_fixture.h"
+
+namespace kistvar::test {
+namespace {
+
+class LabelEditTest : public ControlTest {
+protected:
+    LabelEditTest() {
+        fill(mine(), {"apple", "pear"});
+        mine().on_got_focus = note("focus");
+        mine().on_label_edit_finished = [this](int index) {
+            events.push_back("finished " + std::to_string(index) + " " + mine().edited_title());
+            return keep_new_title;
+        };
+    }
+    bool keep_new_title = true;
+};
+
+TEST_F(LabelEditTest, StartingAnEditTakesTheFocusFirst) {
+    mine().edit_title(1);
+    EXPECT_EQ(events, (std::vector<std::string>{"focus"}));
+    driver().finish_label_edit(mine(), "plum");
+}
+
+TEST_F(LabelEditTest, ConfirmedTextIsReadableInsideTheEventAndStays) {
+    mine().edit_title(1);
+    driver().finish_label_edit(mine(), "plum");
+    EXPECT_EQ(events.back(), "finished 1 plum");
+    EXPECT_EQ(mine().get_item_title(1), "plum");
+    EXPECT_EQ(mine().edited_title(), "");  // only inside the event
+}
+
+TEST_F(LabelEditTest, ConfirmedTitleStaysWhereTheItemWas) {
+    // The list is not re-sorted by an edit.
+    mine().edit_title(0);
+    driver().finish_label_edit(mine(), "zebra");
+    EXPECT_EQ(titles(mine()), (Titles{"zebra", "pear"}));
+}
+
+TEST_F(LabelEditTest, CancelDeliversTheUnchangedTitle) {
+    mine().edit_title(0);
+    driver().finish_label_edit(mine(), std::nullopt);
+    EXPECT_EQ(events.back(), "finished 0 apple");
+    EXPECT_EQ(mine().get_item_title(0), "apple");
+}
+
+TEST_F(LabelEditTest, AHandlerReturningFalseKeepsTheOldTitle) {
+    keep_new_title = false;
+    mine().edit_title(1);
+    driver().finish_label_edit(mine(), "新名字");
+    EXPECT_EQ(events.back(), "finished 1 新名字");
+    EXPECT_EQ(mine().get_item_title(1), "pear");
+}
+
+}  // namespace
+}  // namespace kistvar::test
