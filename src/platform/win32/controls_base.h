@@ -1,0 +1,57 @@
+// What every native control shares: its window handle, enabled state and
+// focus, and its half of the main window's message routing (the main window
+// hands each WM_COMMAND, WM_NOTIFY, WM_DRAWITEM and WM_CTLCOLOR* to the
+// control that sent it).
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "ui/layout.h"
+
+namespace kistvar::win32 {
+
+class ChildWindow {
+public:
+    virtual ~ChildWindow() = default;
+    virtual HWND hwnd() const = 0;
+    virtual void on_command(WORD /*notification*/) {}
+    virtual std::optional<LRESULT> on_notify(const NMHDR& /*header*/) { return std::nullopt; }
+    virtual void on_draw_item(const DRAWITEMSTRUCT& /*item*/) {}
+
+    COLORREF text_colour = RGB(0, 0, 0);
+    // Drawn on the window's own background colour (labels, buttons, group boxes).
+    bool on_window_background = false;
+};
+
+template <class Interface>
+class NativeControl : public Interface, public ChildWindow {
+public:
+    explicit NativeControl(HWND window) : window_(window) {}
+
+    bool disabled() const override { return !IsWindowEnabled(window_); }
+    void set_disabled(bool disabled) override { EnableWindow(window_, !disabled); }
+    std::intptr_t window_handle() const override { return reinterpret_cast<std::intptr_t>(window_); }
+    void set_focus() override { SetFocus(window_); }
+    HWND hwnd() const override { return window_; }
+
+protected:
+    HWND window_;
+};
+
+inline COLORREF colour_ref(ui::layout::Rgb colour) { return RGB(colour.r, colour.g, colour.b); }
+
+// A child window of `parent` at a layout rectangle (96-DPI pixels, relative to
+// the parent's client area), in the controls' font, with `id` as its control id.
+HWND create_child(HWND parent, const wchar_t* window_class, std::string_view text, DWORD style,
+                  DWORD extended_style, int x, int y, int width, int height, int id);
+
+// The font of ordinary control texts; lives as long as the program.
+HFONT controls_font();
+// The group boxes' caption font: 16 pixels, regular, GB2312 character set.
+HFONT group_caption_font();
+
+}  // namespace kistvar::win32

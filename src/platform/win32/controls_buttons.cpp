@@ -1,0 +1,103 @@
+#include "platform/win32/controls_buttons.h"
+
+#include <commctrl.h>
+
+#include "platform/win32/wide_text.h"
+
+namespace kistvar::win32 {
+namespace {
+
+TOOLINFOW tool_for(HWND button, HWND owner) {
+    TOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;  // understood by every comctl32 version
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = owner;
+    tool.uId = reinterpret_cast<UINT_PTR>(button);
+    return tool;
+}
+
+}  // namespace
+
+Win32ImageButton::Win32ImageButton(HWND button, HWND tool_tips, ButtonPicture picture,
+                                   std::string_view tool_tip)
+    : ClickableButton(button), tool_tips_(tool_tips), picture_(picture) {
+    SetWindowSubclass(button, &Win32ImageButton::track_mouse, 0, reinterpret_cast<DWORD_PTR>(this));
+    set_tool_tip_text(tool_tip);
+}
+
+Win32ImageButton::~Win32ImageButton() {
+    RemoveWindowSubclass(window_, &Win32ImageButton::track_mouse, 0);
+}
+
+void Win32ImageButton::set_tool_tip_text(std::string_view text) {
+    TOOLINFOW tool = tool_for(window_, GetParent(window_));
+    const bool had_tip = !tool_tip_.empty();
+    tool_tip_ = text;
+    if (text.empty()) {
+        if (had_tip) SendMessageW(tool_tips_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        return;
+    }
+    std::wstring wide = widen(text);
+    tool.lpszText = wide.data();
+    SendMessageW(tool_tips_, had_tip ? TTM_UPDATETIPTEXTW : TTM_ADDTOOLW, 0,
+                 reinterpret_cast<LPARAM>(&tool));
+}
+
+void Win32ImageButton::on_draw_item(const DRAWITEMSTRUCT& item) {
+    ButtonLook look = ButtonLook::normal;
+    if (item.itemState & ODS_DISABLED) look = ButtonLook::disabled;
+    else if (item.itemState & ODS_SELECTED) look = ButtonLook::pressed;
+    else if (hot_) look = ButtonLook::hot;
+
+    // Draw off-screen first so hovering never flickers.
+    const RECT& area = item.rcItem;
+    const int width = area.right - area.left, height = area.bottom - area.top;
+    HDC canvas = CreateCompatibleDC(item.hDC);
+    HBITMAP image = CreateCompatibleBitmap(item.hDC, width, height);
+    HGDIOBJ old = SelectObject(canvas, image);
+    const RECT all{0, 0, width, height};
+    HBRUSH background = CreateSolidBrush(colour_ref(ui::layout::window_background));
+    FillRect(canvas, &all, background);
+    DeleteObject(background);
+    const int size = ui::layout::image_button_size;
+    draw_button_picture(canvas, {(width - size) / 2, (height - size) / 2}, picture_, look);
+    if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
+        RECT focus{2, 2, width - 2, height - 2};
+        DrawFocusRect(canvas, &focus);
+    }
+    BitBlt(item.hDC, area.left, area.top, width, height, canvas, 0, 0, SRCCOPY);
+    SelectObject(canvas, old);
+    DeleteObject(image);
+    DeleteDC(canvas);
+}
+
+void Win32ImageButton::set_hot(bool hot) {
+    if (hot_ == hot) return;
+    hot_ = hot;
+    InvalidateRect(window_, nullptr, FALSE);
+}
+
+LRESULT CALLBACK Win32ImageButton::track_mouse(HWND window, UINT message, WPARAM wparam,
+                                               LPARAM lparam, UINT_PTR, DWORD_PTR self) {
+    auto* button = reinterpret_cast<Win32ImageButton*>(self);
+    switch (message) {
+    case WM_SETCURSOR:
+        SetCursor(LoadCursorW(nullptr, IDC_HAND));
+        return TRUE;
+    case WM_MOUSEMOVE:
+        if (!button->hot_) {
+            TRACKMOUSEEVENT leave{sizeof leave, TME_LEAVE, window, 0};
+            TrackMouseEvent(&leave);
+            button->set_hot(true);
+        }
+        break;
+    case WM_MOUSELEAVE:
+        button->set_hot(false);
+        break;
+    case WM_ERASEBKGND:
+        return TRUE;  // the owner draw paints every pixel
+    }
+    return DefSubclassProc(window, message, wparam, lparam);
+}
+
+}  // namespace kistvar::win32

@@ -1,0 +1,51 @@
+// Push buttons and image buttons. An image button is an owner-drawn button
+// showing one of our pictures, with a hover look, the hand cursor and a
+// tool-tip.
+#pragma once
+
+#include <string>
+
+#include "platform/win32/controls_base.h"
+#include "platform/win32/pictures.h"
+#include "ui/controls.h"
+
+namespace kistvar::win32 {
+
+// A click runs on_click only while the button is enabled.
+template <class Interface>
+class ClickableButton : public NativeControl<Interface> {
+public:
+    using NativeControl<Interface>::NativeControl;
+    void on_command(WORD notification) override {
+        if (notification == BN_CLICKED && IsWindowEnabled(this->window_) && this->on_click)
+            this->on_click();
+    }
+};
+
+class Win32PushButton final : public ClickableButton<ui::PushButton> {
+public:
+    using ClickableButton::ClickableButton;
+};
+
+class Win32ImageButton final : public ClickableButton<ui::ImageButton> {
+public:
+    // The button is an owner-drawn "BUTTON"; `tool_tips` is the window's one tool-tip control.
+    Win32ImageButton(HWND button, HWND tool_tips, ButtonPicture picture, std::string_view tool_tip);
+    ~Win32ImageButton() override;
+
+    std::string tool_tip_text() const override { return tool_tip_; }
+    void set_tool_tip_text(std::string_view text) override;
+    void on_draw_item(const DRAWITEMSTRUCT& item) override;
+
+private:
+    static LRESULT CALLBACK track_mouse(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
+                                        UINT_PTR id, DWORD_PTR self);
+    void set_hot(bool hot);
+
+    HWND tool_tips_;
+    ButtonPicture picture_;
+    std::string tool_tip_;
+    bool hot_ = false;
+};
+
+}  // namespace kistvar::win32

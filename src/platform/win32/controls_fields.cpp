@@ -1,0 +1,55 @@
+#include "platform/win32/controls_fields.h"
+
+#include <algorithm>
+
+#include "platform/win32/wide_text.h"
+
+namespace kistvar::win32 {
+
+std::string window_text(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return narrow(text);
+}
+
+std::string Win32EditBox::content() const { return window_text(window_); }
+
+void Win32EditBox::set_content(std::string_view text) { SetWindowTextW(window_, widen(text).c_str()); }
+
+Win32ComboBox::Win32ComboBox(HWND combo, const std::vector<ui::layout::ComboItem>& items)
+    : NativeControl(combo) {
+    for (const auto& item : items) {
+        const auto index = SendMessageW(combo, CB_ADDSTRING, 0,
+                                        reinterpret_cast<LPARAM>(widen(item.text).c_str()));
+        SendMessageW(combo, CB_SETITEMDATA, static_cast<WPARAM>(index), item.value);
+    }
+}
+
+int Win32ComboBox::current_index() const {
+    const auto index = SendMessageW(window_, CB_GETCURSEL, 0, 0);
+    return index == CB_ERR ? -1 : static_cast<int>(index);
+}
+
+void Win32ComboBox::set_current_index(int index) {
+    const int clamped = std::clamp(index, -1, item_count() - 1);
+    SendMessageW(window_, CB_SETCURSEL, static_cast<WPARAM>(clamped), 0);
+}
+
+int Win32ComboBox::item_count() const {
+    return static_cast<int>(SendMessageW(window_, CB_GETCOUNT, 0, 0));
+}
+
+int Win32ComboBox::item_value(int index) const {
+    if (index < 0 || index >= item_count()) return -1;
+    return static_cast<int>(SendMessageW(window_, CB_GETITEMDATA, static_cast<WPARAM>(index), 0));
+}
+
+bool Win32CheckBox::checked() const {
+    return SendMessageW(window_, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void Win32CheckBox::set_checked(bool checked) {
+    SendMessageW(window_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+}  // namespace kistvar::win32

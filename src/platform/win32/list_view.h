@@ -1,0 +1,71 @@
+// A box list: a report-style list view showing our own sorted model through
+// the owner-data mechanism, with the selection and focus marks kept by the
+// control and the events of the logic raised from its notifications.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <optional>
+#include <string>
+
+#include "platform/win32/controls_base.h"
+#include "platform/win32/list_view_model.h"
+#include "ui/controls.h"
+
+namespace kistvar::win32 {
+
+class Win32ListView final : public NativeControl<ui::ListView> {
+public:
+    // Creates the list on `parent` at `x`, `y` (window coordinates) with the
+    // layout's size; `pictures` is shared, not owned.
+    Win32ListView(HWND parent, const ui::layout::ControlSpec& spec, int x, int y, int id,
+                  HIMAGELIST pictures);
+
+    int view_style() const override { return view_style_; }
+    void set_view_style(int style) override;
+    int sort_order() const override { return sort_order_; }
+    void set_sort_order(int order) override;
+
+    int selected_item() const override { return marked(LVNI_SELECTED); }
+    void set_selected_item(int index) override;
+    std::string edited_title() const override { return edited_title_.value_or(""); }
+
+    int item_count() const override { return model_.size(); }
+    int insert_item(int position, std::string_view title, int picture) override;
+    std::string get_item_title(int index) const override;
+    int get_item_picture(int index) const override;
+    void set_item_picture(int index, int picture) override;
+    int find_item(std::string_view title, int start = 0, bool whole_title = true) const override;
+    void delete_item(int index) override;
+    void delete_all_items() override;
+    void ensure_visible(int index) override;
+    void edit_title(int index) override;
+
+    std::optional<LRESULT> on_notify(const NMHDR& header) override;
+
+private:
+    // The first item with the mark (LVNI_SELECTED, LVNI_FOCUSED), or -1.
+    int marked(UINT mark) const;
+    void set_marks(int index, UINT marks, UINT which);
+    // Moves the marks to other indexes without raising events, for when the
+    // items under them have moved.
+    void replace_marks(int selected, int focused);
+    void show_item_count();
+    // Empties the list as re-creating its window would, keeping the window.
+    void rebuild();
+    void cancel_label_edit();
+
+    void fill_display_info(NMLVDISPINFOW& info) const;
+    LRESULT finish_label_edit(const NMLVDISPINFOW& info);
+    LRESULT find_for_keyboard(const NMLVFINDITEMW& query) const;
+    void item_changed(const NMLISTVIEW& change);
+
+    ListViewModel model_;
+    int view_style_ = report;
+    int sort_order_ = ascending;
+    std::optional<std::string> edited_title_;
+    bool quiet_ = false;  // marks moved by us raise no events
+};
+
+}  // namespace kistvar::win32

@@ -1,0 +1,72 @@
+// The program's one window: a fixed 800 x 600 client area holding every
+// control of the layout. Its window procedure routes each control's messages
+// to the control object that handles them.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <map>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+#include "platform/win32/controls_base.h"
+#include "platform/win32/controls_menu.h"
+#include "platform/win32/controls_pages.h"
+#include "ui/main_window.h"
+
+namespace kistvar::win32 {
+
+class Win32Window final : public NativeControl<ui::Window> {
+public:
+    using NativeControl::NativeControl;
+};
+
+class Win32MainWindow final : public ui::MainWindow {
+public:
+    Win32MainWindow();
+    ~Win32MainWindow() override;
+    Win32MainWindow(const Win32MainWindow&) = delete;
+    Win32MainWindow& operator=(const Win32MainWindow&) = delete;
+
+    void show_and_run() override;
+
+    HWND hwnd() const { return window_; }
+    HWND tool_tips() const { return tool_tips_; }
+    // The name of the pop-up menu with this handle, or "" when it is none of ours.
+    std::string_view menu_name(HMENU menu) const;
+
+private:
+    static LRESULT CALLBACK window_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+    LRESULT handle(UINT message, WPARAM wparam, LPARAM lparam);
+    LRESULT colour_control(UINT message, WPARAM wparam, LPARAM lparam);
+    ChildWindow* child(HWND window) const;
+    void centre();
+
+    // Building (main_window_build.cpp).
+    void create_frame();
+    void create_controls();
+    void create_menus();
+    void adopt(ChildWindow& control, const ui::layout::ControlSpec& spec);
+    HWND create_control(const ui::layout::ControlSpec& spec, const wchar_t* window_class, DWORD style,
+                        DWORD extended_style = 0, int extra_height = 0);
+    using MenuItemsByName = std::map<std::string_view, std::unique_ptr<Win32MenuItem>>;
+    std::unique_ptr<Win32Menu> build_menu(std::string_view name, MenuItemsByName& items_by_name);
+
+    HWND window_ = nullptr;
+    HWND tool_tips_ = nullptr;
+    HBRUSH background_ = nullptr;
+    HIMAGELIST list_pictures_ = nullptr;
+    Win32Pages* pages_ = nullptr;
+    bool ole_started_ = false;
+    bool tearing_down_ = false;  // destroyed by the program, not closed by the user
+    int next_control_id_ = 100;
+    UINT next_command_id_ = 1000;
+    std::map<HWND, ChildWindow*> children_;
+    std::map<UINT, Win32MenuItem*> menu_commands_;
+    std::map<HMENU, std::string_view> menu_names_;
+    std::vector<std::unique_ptr<ChildWindow>> decorations_;  // labels and group boxes
+};
+
+}  // namespace kistvar::win32

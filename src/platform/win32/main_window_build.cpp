@@ -1,0 +1,254 @@
+// Building the window from the layout: the frame, every control in layout
+// order (which is also the Tab order), then the group boxes around them, and
+// the two pop-up menus.
+#include <ole2.h>
+
+#include "platform/win32/controls_buttons.h"
+#include "platform/win32/controls_fields.h"
+#include "platform/win32/controls_scale.h"
+#include "platform/win32/controls_status_bar.h"
+#include "platform/win32/drop_target.h"
+#include "platform/win32/list_view.h"
+#include "platform/win32/main_window.h"
+#include "platform/win32/pictures.h"
+#include "platform/win32/wide_text.h"
+
+namespace kistvar::win32 {
+
+namespace layout = ui::layout;
+
+namespace {
+
+constexpr wchar_t window_class_name[] = L"KistvarMainWindow";
+constexpr DWORD frame_style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+constexpr DWORD frame_extended_style = WS_EX_CONTROLPARENT;
+
+// Where a control sits in the window: its layout position plus its parents'.
+POINT window_position(const layout::ControlSpec& spec) {
+    POINT at{spec.x, spec.y};
+    for (std::string_view parent = spec.parent; !parent.empty();) {
+        const auto& holder = layout::control(parent);
+        at.x += holder.x;
+        at.y += holder.y;
+        parent = holder.parent;
+    }
+    return at;
+}
+
+ButtonPicture picture_of(std::string_view button) {
+    if (button == "超级按钮说明") return ButtonPicture::readme;
+    if (button == "超级按钮高级") return ButtonPicture::options;
+    if (button == "超级按钮新建") return ButtonPicture::new_box;
+    if (button == "超级按钮更换") return ButtonPicture::swap;
+    if (button == "超级按钮另存") return ButtonPicture::save_as;
+    if (button == "超级按钮删除") return ButtonPicture::delete_box;
+    return ButtonPicture::refresh;
+}
+
+}  // namespace
+
+Win32MainWindow::Win32MainWindow() {
+    const INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&classes);
+    ole_started_ = SUCCEEDED(OleInitialize(nullptr));  // drop targets need OLE on this thread
+    create_frame();
+    create_controls();
+    create_menus();
+}
+
+void Win32MainWindow::create_frame() {
+    background_ = CreateSolidBrush(colour_ref(layout::window_background));
+    HINSTANCE program = GetModuleHandleW(nullptr);
+    WNDCLASSEXW window_class{};
+    window_class.cbSize = sizeof window_class;
+    window_class.lpfnWndProc = &Win32MainWindow::window_procedure;
+    window_class.hInstance = program;
+    window_class.hIcon = LoadIconW(program, MAKEINTRESOURCEW(1));
+    if (!window_class.hIcon) window_class.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+    window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    window_class.hbrBackground = background_;
+    window_class.lpszClassName = window_class_name;
+    RegisterClassExW(&window_class);  // fails harmlessly when a second window registers it again
+
+    RECT frame{0, 0, scaled(layout::client_width), scaled(layout::client_height)};
+    AdjustWindowRectEx(&frame, frame_style, FALSE, frame_extended_style);
+    // The procedure routes nothing until window_ is set, after creation.
+    HWND created = CreateWindowExW(frame_extended_style, window_class_name, widen(layout::window_title).c_str(),
+                                   frame_style, CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
+                                   frame.bottom - frame.top, nullptr, nullptr, program, this);
+    SetClassLongPtrW(created, GCLP_HBRBACKGROUND, reinterpret_cast<LONG_PTR>(background_));
+    window_ = created;
+    centre();
+    window = std::make_unique<Win32Window>(window_);
+
+    tool_tips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
+                                 program, nullptr);
+    list_pictures_ = create_list_pictures();
+}
+
+HWND Win32MainWindow::create_control(const layout::ControlSpec& spec, const wchar_t* window_class, DWORD style,
+                                     DWORD extended_style, int extra_height) {
+    const POINT at = window_position(spec);
+    const DWORD shown = spec.page < 0 ? WS_VISIBLE : 0;  // page controls are shown by their page
+    return create_child(window_, window_class, spec.caption, style | shown, extended_style, at.x, at.y,
+                        spec.width, spec.height + extra_height, next_control_id_++);
+}
+
+void Win32MainWindow::adopt(ChildWindow& control, const layout::ControlSpec& spec) {
+    children_[control.hwnd()] = &control;
+    control.text_colour = colour_ref(spec.text_colour);
+    if (spec.page >= 0) pages_->add(spec.page, control.hwnd());
+}
+
+void Win32MainWindow::create_controls() {
+    auto pages = std::make_unique<Win32Pages>();
+    pages_ = pages.get();
+    选择夹1 = std::move(pages);
+
+    auto image_button = [&](std::string_view name) {
+        const auto& spec = layout::control(name);
+        auto button = std::make_unique<Win32ImageButton>(
+            create_control(spec, L"BUTTON", BS_OWNERDRAW | WS_TABSTOP), tool_tips_, picture_of(name), spec.caption);
+        adopt(*button, spec);
+        button->on_window_background = true;
+        // The caption is the tool-tip; the button itself shows no text.
+        SetWindowTextW(button->hwnd(), L"");
+        return button;
+    };
+    auto push_button = [&](std::string_view name) {
+        const auto& spec = layout::control(name);
+        auto button = std::make_unique<Win32PushButton>(create_control(spec, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP));
+        adopt(*button, spec);
+        button->on_window_background = true;
+        return button;
+    };
+    auto edit_box = [&](std::string_view name) {
+        const auto& spec = layout::control(name);
+        auto edit = std::make_unique<Win32EditBox>(
+            create_control(spec, L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE));
+        adopt(*edit, spec);
+        return edit;
+    };
+    auto combo_box = [&](std::string_view name) {
+        const auto& spec = layout::control(name);
+        constexpr int drop_down_height = 120;
+        HWND handle = create_control(spec, WC_COMBOBOXW, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0,
+                                     drop_down_height);
+        // The closed box is as tall as the layout says, whatever the font.
+        RECT closed{};
+        GetWindowRect(handle, &closed);
+        const auto field = SendMessageW(handle, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+        const auto wanted = field + scaled(spec.height) - (closed.bottom - closed.top);
+        if (wanted > 0) SendMessageW(handle, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), wanted);
+        auto combo = std::make_unique<Win32ComboBox>(handle, spec.items);
+        adopt(*combo, spec);
+        return combo;
+    };
+    auto list_view = [&](std::string_view name) {
+        const auto& spec = layout::control(name);
+        const POINT at = window_position(spec);
+        auto list = std::make_unique<Win32ListView>(window_, spec, at.x, at.y, next_control_id_++, list_pictures_);
+        adopt(*list, spec);
+        return list;
+    };
+
+    超级按钮说明 = image_button("超级按钮说明");
+    超级按钮高级 = image_button("超级按钮高级");
+
+    超级按钮新建 = image_button("超级按钮新建");
+    超级按钮更换 = image_button("超级按钮更换");
+    超级按钮另存 = image_button("超级按钮另存");
+    超级按钮删除 = image_button("超级按钮删除");
+    超级按钮刷新 = image_button("超级按钮刷新");
+    超级列表框我的箱子 = list_view("超级列表框我的箱子");
+    超级列表框保存箱子 = list_view("超级列表框保存箱子");
+    拖放对象我的箱子 = std::make_unique<Win32DropTarget>();
+    拖放对象保存箱子 = std::make_unique<Win32DropTarget>();
+
+    编辑框存档路径 = edit_box("编辑框存档路径");
+    按钮选择存档路径 = push_button("按钮选择存档路径");
+    编辑框箱子路径 = edit_box("编辑框箱子路径");
+    按钮选择箱子路径 = push_button("按钮选择箱子路径");
+    组合框1 = combo_box("组合框1");
+    组合框2 = combo_box("组合框2");
+    组合框3 = combo_box("组合框3");
+    组合框4 = combo_box("组合框4");
+    auto check_box = std::make_unique<Win32CheckBox>(
+        create_control(layout::control("选择框信息"), L"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP));
+    adopt(*check_box, layout::control("选择框信息"));
+    check_box->on_window_background = true;
+    选择框信息 = std::move(check_box);
+    按钮保存 = push_button("按钮保存");
+    按钮取消 = push_button("按钮取消");
+
+    auto status_bar = std::make_unique<Win32StatusBar>(window_, layout::control("状态条1"), next_control_id_++);
+    children_[status_bar->hwnd()] = status_bar.get();
+    状态条1 = std::move(status_bar);
+
+    // Labels, then the group boxes: created last they lie beneath the controls
+    // they frame, and never paint over them.
+    for (layout::Kind kind : {layout::Kind::label, layout::Kind::group_box}) {
+        for (const auto& spec : layout::controls()) {
+            if (spec.kind != kind) continue;
+            const bool group = kind == layout::Kind::group_box;
+            HWND handle = create_control(spec, group ? L"BUTTON" : L"STATIC",
+                                         group ? BS_GROUPBOX | WS_CLIPSIBLINGS : SS_LEFT | SS_NOPREFIX);
+            if (group) SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(group_caption_font()), FALSE);
+            auto decoration = std::make_unique<TextOnlyWindow>(handle);
+            adopt(*decoration, spec);
+            decoration->on_window_background = true;
+            decorations_.push_back(std::move(decoration));
+        }
+    }
+}
+
+std::unique_ptr<Win32Menu> Win32MainWindow::build_menu(std::string_view name, MenuItemsByName& items_by_name) {
+    const auto& items = layout::menu_items(name);
+    auto has_sub_items = [&](std::string_view item) {
+        for (const auto& other : items)
+            if (other.submenu == item) return true;
+        return false;
+    };
+    HMENU top = CreatePopupMenu();
+    menu_names_[top] = name;
+    std::map<std::string_view, HMENU> sub_menus;
+    for (const auto& item : items) {
+        HMENU into = item.submenu.empty() ? top : sub_menus.at(item.submenu);
+        if (item.caption == "-") {
+            AppendMenuW(into, MF_SEPARATOR, 0, nullptr);
+        } else if (has_sub_items(item.name)) {
+            HMENU sub_menu = CreatePopupMenu();
+            sub_menus[item.name] = sub_menu;
+            menu_names_[sub_menu] = name;
+            AppendMenuW(into, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(sub_menu), widen(item.caption).c_str());
+        } else {
+            const UINT id = next_command_id_++;
+            AppendMenuW(into, MF_STRING, id, widen(item.caption).c_str());
+            auto menu_item = std::make_unique<Win32MenuItem>(into, id);
+            menu_commands_[id] = menu_item.get();
+            items_by_name[item.name] = std::move(menu_item);
+        }
+    }
+    return std::make_unique<Win32Menu>(window_, top);
+}
+
+void Win32MainWindow::create_menus() {
+    MenuItemsByName items;
+    右键菜单 = build_menu("右键菜单", items);
+    无选项右键菜单 = build_menu("无选项右键菜单", items);
+    const std::pair<std::string_view, std::unique_ptr<ui::MenuItem>*> places[] = {
+        {"更换", &更换},     {"另存为", &另存为},     {"重命名", &重命名},     {"删除", &删除},
+        {"小图标", &小图标}, {"大图标", &大图标},     {"正向排序", &正向排序}, {"逆向排序", &逆向排序},
+        {"刷新", &刷新},     {"打开该文件夹", &打开该文件夹},
+    };
+    for (const auto& [item_name, place] : places) *place = std::move(items.at(item_name));
+}
+
+}  // namespace kistvar::win32
+
+namespace kistvar::ui {
+
+std::unique_ptr<MainWindow> create_main_window() { return std::make_unique<win32::Win32MainWindow>(); }
+
+}  // namespace kistvar::ui

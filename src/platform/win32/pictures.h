@@ -1,0 +1,19 @@
+// Our own pictures, drawn in code: the image buttons' 48 x 48 faces and the
+// lists' two 32 x 32 icons (an ordinary box and the box in use).
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+namespace kistvar::win32 {
+
+enum class ButtonPicture { readme, options, new_box, swap, save_as, delete_box, refresh };
+enum class ButtonLook { normal, hot, pressed, disabled };
+
+// Draws the face into the 48 x 48 square whose top-left corner is `origin`.
+void draw_button_picture(HDC dc, POINT origin, ButtonPicture picture, ButtonLook look);
+
+// Two 32 x 32 images: 0 an ordinary box, 1 the box in use.
+HIMAGELIST create_list_pictures();
+
+}  // namespace kistvar::win32
