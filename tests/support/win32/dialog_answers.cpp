@@ -4,6 +4,7 @@
 
 #include <deque>
 #include <functional>
+#include <utility>
 
 #include "platform/dialogs.h"
 #include "platform/win32/dialogs_input_box.h"
