@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -43,6 +44,11 @@ protected:
     }
     int count(const std::string& name) const {
         return static_cast<int>(std::count(events.begin(), events.end(), name));
+    }
+    std::vector<std::string> without(const std::string& name) const {
+        std::vector<std::string> rest;
+        std::copy_if(events.begin(), events.end(), std::back_inserter(rest), [&](const auto& e) { return e != name; });
+        return rest;
     }
 
 private:

@@ -54,5 +54,22 @@ TEST_F(LabelEditTest, AHandlerReturningFalseKeepsTheOldTitle) {
     EXPECT_EQ(mine().get_item_title(1), "pear");
 }
 
+// While the edit is open its edit field holds the keyboard focus; the real
+// list announces the focus again when it comes back, so these tests leave
+// the focus events out.
+TEST_F(LabelEditTest, FocusGoingElsewhereEndsTheEditUnchanged) {
+    mine().edit_title(1);
+    driver().focus(saved());
+    EXPECT_EQ(without("focus"), (std::vector<std::string>{"finished 1 pear"}));
+    EXPECT_EQ(mine().get_item_title(1), "pear");
+}
+
+TEST_F(LabelEditTest, AClickInTheListEndsTheEditBeforeSelecting) {
+    mine().on_current_item_changed = note("current");
+    mine().edit_title(1);
+    driver().click_item(mine(), 0);
+    EXPECT_EQ(without("focus"), (std::vector<std::string>{"finished 1 pear", "current"}));
+}
+
 }  // namespace
 }  // namespace kistvar::test

@@ -114,7 +114,7 @@ void ListView::delete_all_items() {
 }
 
 void ListView::set_focus() {
-    if (window().move_focus_to(*this)) fire(on_got_focus);
+    if (window().move_focus_to(*this, *this)) fire(on_got_focus);
 }
 
 void ListView::edit_title(int index) {
@@ -123,6 +123,8 @@ void ListView::edit_title(int index) {
 }
 
 void ListView::button_down(int index) {
+    // A click in the list takes the focus from an open edit, which ends it.
+    end_label_edit(std::nullopt);
     set_focus();
     if (exists(index)) {
         select_and_focus(index);

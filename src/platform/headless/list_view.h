@@ -35,6 +35,8 @@ public:
     void ensure_visible(int) override {}
     void edit_title(int index) override;
     void set_focus() override;
+    // An open edit ends when the focus goes elsewhere, with nothing typed.
+    void focus_lost() override { end_label_edit(std::nullopt); }
 
     // A mouse button pressed on an item (-1: on empty space), for the test
     // driver: the left and the right button act alike on the marks.
