@@ -1,0 +1,38 @@
+// Which typed names may become a box title, and which files are boxes.
+#include <gtest/gtest.h>
+
+#include "library/box_paths.h"
+#include "library/box_titles.h"
+
+namespace kistvar {
+namespace {
+
+TEST(BoxNames, PlainNamesIncludingChineseAndDotsAreAccepted) {
+    for (const char* name : {"MYBOX 1", "我的箱子", "a.b", "..", "CONSOLE", "COM10", "LPT", "nul1", " CON"})
+        EXPECT_EQ(box_name_problem(name), "") << name;
+}
+
+TEST(BoxNames, NamesThatCouldAddressAnotherFileAreRefused) {
+    for (const char* name : {"", "a\\b", "a/b", "c:x", "a*", "a?", "\"q\"", "<", ">", "a|b", "line\nbreak", "tab\t"})
+        EXPECT_NE(box_name_problem(name), "") << name;
+    EXPECT_NE(box_name_problem(std::string("zero\0byte", 9)), "");
+}
+
+TEST(BoxNames, DeviceNamesAreRefusedInAnyCaseAndWithAnyExtension) {
+    for (const char* name : {"CON", "prn", "Aux", "NUL", "com1", "COM9", "lpt1", "LPT9", "con.txt", "NUL.tar.gz",
+                             "CON .bin"})
+        EXPECT_NE(box_name_problem(name), "") << name;
+}
+
+TEST(BoxFiles, OnlyNamesEndingInBinInAnyCaseAreBoxes) {
+    EXPECT_TRUE(is_box_file_name("a.bin"));
+    EXPECT_TRUE(is_box_file_name("a.BIN"));
+    EXPECT_TRUE(is_box_file_name(".bin"));
+    EXPECT_FALSE(is_box_file_name("a.binary"));
+    EXPECT_FALSE(is_box_file_name("bin"));
+    EXPECT_EQ(title_of_box_file("我的箱子.bin"), "我的箱子");
+    EXPECT_EQ(title_of_box_file(".bin"), "");
+}
+
+}  // namespace
+}  // namespace kistvar
