@@ -133,14 +133,6 @@ TEST_F(Settings, NumbersAreReadFromTheLeadOfTheTextIncludingFullWidthDigits) {
     expect_lists(ui::ListView::large_icons, ui::ListView::descending);
 }
 
-TEST_F(Settings, LoadingRebuildsBothListsEmpty) {
-    w().超级列表框我的箱子->insert_item(-1, "a", 0);
-    w().超级列表框保存箱子->insert_item(-1, "b", 0);
-    load_settings(*app);
-    EXPECT_EQ(w().超级列表框我的箱子->item_count(), 0);
-    EXPECT_EQ(w().超级列表框保存箱子->item_count(), 0);
-}
-
 TEST_F(Settings, StoreOptionsWritesTheSevenKeysInOrderInGb18030) {
     load_settings(*app);
     w().编辑框存档路径->set_content("C:\\存档\\");
