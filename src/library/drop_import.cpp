@@ -22,6 +22,11 @@ struct Target {
     bool my_boxes;
 };
 
+// Windows paths: letter case does not tell two files apart.
+bool same_path(std::string_view a, std::string_view b) {
+    return compare_text(a, b, false) == 0;
+}
+
 // Why a dropped box cannot become a my box with this title, or the empty text.
 std::string my_box_title_problem(const App& app, std::string_view title) {
     if (is_reserved_title(title)) return messages::reserved_title_reason();
@@ -50,7 +55,7 @@ void import_box(App& app, const Target& target, const std::string& dropped_files
 
     const std::string destination = target.folder + "\\" + title + ".bin";
     // Dropped where it already lies: the box is in the library already.
-    if (same_title(destination, dropped_files_text)) return;
+    if (same_path(destination, dropped_files_text)) return;
     if (file_exists(destination) && messages::show(messages::drop_replace_question()) != result_ok) return;
     if (!copy_file(dropped_files_text, destination)) {
         messages::show_unless_quiet(app, messages::drop_failed(title));
