@@ -1,6 +1,7 @@
 #include "app/start_up.h"
 
 #include "library/box_lists.h"
+#include "library/box_paths.h"
 #include "options/options_page.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
@@ -11,6 +12,8 @@
 namespace kistvar {
 
 namespace {
+
+constexpr int shell_action_open = 4;
 
 std::string readme_path() { return program_folder() + "\\说明.txt"; }
 
@@ -28,7 +31,7 @@ void ask_for_first_configuration(App& app) {
 // Only that one folder level: a missing box folder stays missing, and a plain
 // file named MYBOX is left in the way. Either shows as an empty list.
 void create_my_boxes_folder_if_missing(const App& app, SearchHandle& search) {
-    const std::string folder = app.state.paths[box_folder] + "\\MYBOX";
+    const std::string folder = my_boxes_folder(app);
     if (find_file(folder, attribute_folder, false, search).empty()) create_folder(folder);
 }
 
@@ -62,7 +65,7 @@ void window_created(App& app) {
 
 void readme_button(App&) {
     if (!file_exists(readme_path())) write_readme();
-    shell_open(4, readme_path());
+    shell_open(shell_action_open, readme_path());
 }
 
 int program_entry() {
