@@ -174,6 +174,14 @@ TEST_F(StartUp, TheReadmeButtonKeepsAnExistingReadmeAndRewritesAMissingOne) {
     }
 }
 
+TEST_F(StartUp, TheProgramEntryRunsTheCreatedStepAndReturnsZero) {
+    write_standard_settings();
+    test::write_on_disk(readme_path(), "old");
+    EXPECT_EQ(program_entry(), 0);
+    EXPECT_EQ(test::read_on_disk(readme_path()), readme_bytes());
+    EXPECT_TRUE(driver->take_shown_dialogs().empty());
+}
+
 TEST_F(StartUp, TheProgramEntryEndsWithCodeZeroWhenTheFirstRunIsCancelled) {
     headless::queue_message_box_answer(result_cancel);
     int exit_code = -1;
