@@ -14,6 +14,12 @@ namespace {
 
 constexpr int documents_folder_number = 1;
 
+// Asked for at every use, so the defaults follow a moved documents folder. When
+// the folder is unknown the default is the bare relative path.
+std::string in_documents(std::string_view relative_path) {
+    return special_folder(documents_folder_number) + std::string(relative_path);
+}
+
 bool is_zero(std::string_view setting) { return setting == "0"; }
 
 std::string read_key(const App& app, const setting_keys::Key& key, std::string_view default_text) {
@@ -84,11 +90,8 @@ void load_settings(App& app) {
     namespace keys = setting_keys;
     PathTable& paths = app.state.paths;
 
-    // The documents folder is asked for each time: the defaults follow it.
-    paths[save_folder] =
-        read_key(app, keys::save_folder, special_folder(documents_folder_number) + std::string(keys::default_save_folder));
-    paths[box_folder] =
-        read_key(app, keys::box_folder, special_folder(documents_folder_number) + std::string(keys::default_box_folder));
+    paths[save_folder] = read_key(app, keys::save_folder, in_documents(keys::default_save_folder));
+    paths[box_folder] = read_key(app, keys::box_folder, in_documents(keys::default_box_folder));
     paths[version_setting] = read_key(app, keys::version, "0");
     paths[mode_setting] = read_key(app, keys::mode, "0");
     paths[view_setting] = read_key(app, keys::view, "0");
