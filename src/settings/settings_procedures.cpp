@@ -13,6 +13,7 @@ namespace kistvar {
 namespace {
 
 constexpr int documents_folder_number = 1;
+constexpr int in_use_status_part = 1;  // the part after the caption "当前使用箱子："
 
 // Asked for at every use, so the defaults follow a moved documents folder. When
 // the folder is unknown the default is the bare relative path.
@@ -103,7 +104,7 @@ void load_settings(App& app) {
 
     show_in_options_page(app);
     apply_to_lists(app);  // rebuilds both lists empty; the callers refill them
-    app.w.状态条1->set_status_text(1, paths[in_use_marker]);
+    app.w.状态条1->set_status_text(in_use_status_part, paths[in_use_marker]);  // the bare marker
     show_check_marks(app);
     app.w.选择框信息->set_checked(!is_zero(paths[quiet_setting]));
 }
