@@ -123,6 +123,14 @@ TEST_F(Settings, IndexesOutsideTheItemsAreClampedByTheComboBoxesButNotForTheList
     expect_lists(ui::ListView::large_icons, ui::ListView::unsorted);
 }
 
+TEST_F(Settings, NumbersThatFitNoIndexStillGiveAnIndex) {
+    write_settings("[高级]\r\n版本=nan\r\n模式=-1e999\r\n[显示]\r\n图标大小=1e999\r\n");
+    load_settings(*app);
+    EXPECT_EQ(w().组合框1->current_index(), 0);
+    EXPECT_EQ(w().组合框2->current_index(), -1);
+    EXPECT_EQ(w().组合框3->current_index(), 1);
+}
+
 TEST_F(Settings, NumbersAreReadFromTheLeadOfTheTextIncludingFullWidthDigits) {
     write_settings("[高级]\r\n版本=0\r\n模式=2\r\n[显示]\r\n图标大小=１\r\n排列顺序=1.9 逆向\r\n");
     load_settings(*app);
