@@ -3,6 +3,7 @@
 #include "platform/files.h"
 #include "platform/gb18030.h"
 #include "platform/profile_text.h"
+#include "platform/utf16le_text.h"
 
 namespace kistvar {
 
@@ -21,6 +22,24 @@ std::string without_trailing_spaces(std::string_view text) {
     return std::string(text);
 }
 
+// The profile rules work on GB18030 bytes. A file saved as UTF-16LE (with
+// its byte order mark) is read as such, as Windows does, and written back so.
+struct ProfileBytes {
+    std::string bytes;
+    bool utf16 = false;
+};
+
+ProfileBytes profile_bytes_of(std::string file_bytes) {
+    if (!file_bytes.starts_with(utf16le::byte_order_mark)) return {std::move(file_bytes), false};
+    std::string_view text = std::string_view(file_bytes).substr(utf16le::byte_order_mark.size());
+    return {gb18030::from_utf8(utf16le::to_utf8(text)), true};
+}
+
+std::string file_bytes_of(const ProfileBytes& profile) {
+    if (!profile.utf16) return profile.bytes;
+    return std::string(utf16le::byte_order_mark) + utf16le::from_utf8(gb18030::to_utf8(profile.bytes));
+}
+
 }  // namespace
 
 std::string read_setting(std::string_view file_path, std::string_view section, std::string_view key,
@@ -32,8 +51,9 @@ std::string read_setting(std::string_view file_path, std::string_view section, s
 
     std::string bytes;
     if (!read_whole_file(file_path, bytes)) return without_trailing_spaces(default_text);
+    std::string profile = profile_bytes_of(std::move(bytes)).bytes;
     std::optional<std::string> value =
-        profile_text::read_value(bytes, gb18030::from_utf8(section), gb18030::from_utf8(key));
+        profile_text::read_value(profile, gb18030::from_utf8(section), gb18030::from_utf8(key));
     if (!value) return without_trailing_spaces(default_text);
     // Cut on the file's bytes, as the platform's buffer would.
     return gb18030::to_utf8(std::string_view(*value).substr(0, longest_value));
@@ -42,19 +62,22 @@ std::string read_setting(std::string_view file_path, std::string_view section, s
 bool write_setting(std::string_view file_path, std::string_view section, std::optional<std::string_view> key,
                    std::optional<std::string_view> value) {
     if (file_path.empty()) return false;
-    std::string old_bytes;
+    std::string file_bytes;
     bool existed = file_exists(file_path);
-    if (existed && !read_whole_file(file_path, old_bytes)) return false;
+    if (existed && !read_whole_file(file_path, file_bytes)) return false;
+    ProfileBytes old_profile = profile_bytes_of(std::move(file_bytes));
 
     std::optional<std::string> key_bytes, value_bytes;
     if (key) key_bytes = gb18030::from_utf8(*key);
     if (value) value_bytes = gb18030::from_utf8(*value);
-    std::string new_bytes = profile_text::write_value(old_bytes, gb18030::from_utf8(section), key_bytes, value_bytes);
+    ProfileBytes new_profile{
+        profile_text::write_value(old_profile.bytes, gb18030::from_utf8(section), key_bytes, value_bytes),
+        old_profile.utf16};
 
     // Nothing to change: the file stays as it is (and a deletion from a
     // missing file creates none).
-    if (new_bytes == old_bytes && (existed || new_bytes.empty())) return true;
-    return write_file_atomically(file_path, new_bytes, existed);
+    if (new_profile.bytes == old_profile.bytes && (existed || new_profile.bytes.empty())) return true;
+    return write_file_atomically(file_path, file_bytes_of(new_profile), existed);
 }
 
 }  // namespace kistvar

@@ -132,6 +132,23 @@ TEST_F(SettingsFile, LeftOutValueDeletesTheKeyLeftOutKeyTheSection) {
     EXPECT_FALSE(test::exists_on_disk(other));
 }
 
+// A file as Notepad's "Unicode" saves it: UTF-16LE after a byte order mark.
+std::string utf16_file(std::u16string_view text) {
+    std::string bytes = "\xFF\xFE";
+    for (char16_t unit : text) {
+        bytes += static_cast<char>(unit & 0xFF);
+        bytes += static_cast<char>(unit >> 8);
+    }
+    return bytes;
+}
+
+TEST_F(SettingsFile, AFileSavedAsUtf16StaysUtf16) {
+    write_on_disk(ini, utf16_file(u"[路径]\r\n存档=C:\\😀\r\n"));
+    EXPECT_EQ(read_setting(ini, "路径", "存档"), "C:\\😀");
+    EXPECT_TRUE(write_setting(ini, "路径", "箱子", "D"));
+    EXPECT_EQ(read_on_disk(ini), utf16_file(u"[路径]\r\n存档=C:\\😀\r\n箱子=D\r\n"));
+}
+
 TEST_F(SettingsFile, AWriteThatCannotBeDoneLeavesTheOldFile) {
     EXPECT_FALSE(write_setting(folder / "missing\\MYBOX.ini", "路径", "存档", "x"));
     EXPECT_EQ(names_on_disk(folder.path()), Names{});
