@@ -18,6 +18,8 @@ protected:
     bool keep_new_title = true;
 };
 
+// Windows refuses to start an edit in a list without the keyboard focus (Wine
+// edits anyway), so the focus has to come first.
 TEST_F(LabelEditTest, StartingAnEditTakesTheFocusFirst) {
     mine().edit_title(1);
     EXPECT_EQ(events, (std::vector<std::string>{"focus"}));

@@ -32,6 +32,8 @@ TEST_F(MouseTest, ClickFocusesTheListThenSelectsTheItem) {
     EXPECT_EQ(events.size(), 2u);
 }
 
+// Read from Wine's list control (deselecting leaves the focus mark alone);
+// Windows draws the focus rectangle on that item too.
 TEST_F(MouseTest, ClickOnEmptySpaceClearsTheSelectionButLeavesTheFocusMark) {
     driver().click_item(mine(), 2);
     driver().click_item(mine(), -1);

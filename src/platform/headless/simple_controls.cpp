@@ -8,8 +8,7 @@ namespace kistvar::headless {
 
 void ComboBox::set_current_index(int index) {
     // Past the end selects the last item; anything below 0 clears the selection.
-    current_ = std::clamp(index, -1, item_count() - 1);
-    if (index < 0) current_ = -1;
+    current_ = index < 0 ? -1 : std::min(index, item_count() - 1);
 }
 
 int ComboBox::item_value(int index) const {
