@@ -53,7 +53,7 @@ TEST_F(MessageBoxTest, ShowsTheTextAndCaptionItWasGiven) {
     std::string caption_seen, text_seen;
     DialogWindowProbe probe([&](HWND box) {
         caption_seen = window_text(box);
-        text_seen = window_text(GetDlgItem(box, 0xFFFF));
+        text_seen = message_box_text(box);
     });
     queue_message_box_answer(result_ok);
     message_box("箱子「宝石」更换  成功！  ^_^", style_information, "提示信息");

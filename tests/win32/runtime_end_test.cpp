@@ -22,7 +22,7 @@ TEST(RuntimeEnd, FailedAllocationIsARuntimeErrorWithoutACodeLine) {
     ScenarioOutcome outcome = run_scenario("out_of_memory");
     EXPECT_EQ(outcome.exit_code, all_bits_set);
     EXPECT_EQ(outcome.events, (Events{"box|错误|" + std::to_string(stop_icon_task_modal) +
-                            "|运行时出错!\\r\\n\\r\\n错误信息：分配 70368744177664 字节内存失败!\\r\\n"}));
+                            "|运行时出错!\\r\\n\\r\\n错误信息：分配 4611686018427387904 字节内存失败!\\r\\n"}));
 }
 
 TEST(RuntimeEnd, EndProgramRunsTheLatestCleanUpAndExitsWithItsCode) {

@@ -60,7 +60,7 @@ void play(const std::string& scenario) {
          }},
         {"out_of_memory", [] {
              register_cleanup([] { report("cleanup"); });
-             volatile std::size_t more_than_any_machine_has = std::size_t(1) << 46;
+             volatile std::size_t more_than_any_machine_has = std::size_t(1) << 62;
              char* volatile memory = new char[more_than_any_machine_has];
              report("allocated");
              delete[] memory;
@@ -132,8 +132,11 @@ ScenarioOutcome run_scenario(const std::string& name) {
         outcome.exit_code = 0xDEADu;
         return outcome;
     }
-    WaitForSingleObject(child.hProcess, 60'000);
     DWORD exit_code = 0;
+    if (WaitForSingleObject(child.hProcess, 30'000) == WAIT_TIMEOUT) {
+        TerminateProcess(child.hProcess, 0xDEAD);
+        WaitForSingleObject(child.hProcess, INFINITE);
+    }
     GetExitCodeProcess(child.hProcess, &exit_code);
     CloseHandle(child.hThread);
     CloseHandle(child.hProcess);

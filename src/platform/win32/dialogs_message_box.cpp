@@ -16,7 +16,10 @@ UINT with_task_modality(int style) {
     return (bits & MB_SYSTEMMODAL) ? bits : bits | MB_TASKMODAL;
 }
 
-int result_of(int pressed_button) {
+int result_of(int pressed_button, UINT style) {
+    // A box with only OK can only answer OK, however it was closed (Wine says
+    // Cancel for the close button where Windows says OK).
+    if ((style & MB_TYPEMASK) == MB_OK) return result_ok;
     switch (pressed_button) {
         case IDOK: return result_ok;
         case IDCANCEL: return result_cancel;
@@ -36,7 +39,7 @@ int message_box(std::string_view text, int style, std::string_view caption) {
     if (win32::dialog_observer)
         win32::dialog_observer({win32::DialogKind::message_box, text, caption, static_cast<int>(platform_style)});
     int pressed = MessageBoxW(nullptr, win32::widen(text).c_str(), win32::widen(caption).c_str(), platform_style);
-    return result_of(pressed);
+    return result_of(pressed, platform_style);
 }
 
 }  // namespace kistvar
