@@ -29,7 +29,9 @@ void fail_paths_containing(std::string fragment);
 
 // Called by files.cpp before each native call: true means "report failure".
 bool should_fail(FileCall call, std::string_view path);
-std::uint64_t calls_seen();     // since the last arm/disarm
+// Since the last arm/disarm, counted while disarmed too, so a test can learn
+// how many calls an operation makes and then fail each in turn.
+std::uint64_t calls_seen();
 std::uint64_t failures_made();  // since the last arm/disarm
 
 }  // namespace kistvar::fault_seam

@@ -32,6 +32,7 @@ bool ends_with_ignoring_case(std::string_view text, std::string_view suffix) {
 // ("x.binary" as X~1.BIN) is kept out.
 struct OpenSearch {
     std::intptr_t native = 0;
+    std::string pattern;  // what the fault seam is shown for every step
     bool boxes_only = false;
     native::DirectoryEntry entry;  // the entry to consider next
 };
@@ -100,30 +101,27 @@ bool file_exists(std::string_view path) {
 
 std::string find_file(std::string_view pattern, std::uint32_t attribute_mask, bool files_only,
                       SearchHandle& handle) {
-    if (!pattern.empty()) {
+    bool advance = pattern.empty();
+    if (!advance) {
         end_find_file(handle);
-        auto search = std::make_unique<OpenSearch>();
         if (!seam_allows(FileCall::find_first, pattern)) return {};
+        auto search = std::make_unique<OpenSearch>();
         search->native = native::find_first(pattern, search->entry);
         if (search->native == 0) return {};
+        search->pattern = pattern;
         search->boxes_only = ends_with_ignoring_case(pattern, "*.bin");
         handle.native = reinterpret_cast<std::intptr_t>(search.release());
-    } else {
-        OpenSearch* search = open_search(handle);
-        if (search == nullptr) return {};
-        if (!seam_allows(FileCall::find_next, pattern) || !native::find_next(search->native, search->entry)) {
+    }
+    OpenSearch* search = open_search(handle);
+    if (search == nullptr) return {};
+    while (advance || !accepted(*search, attribute_mask, files_only)) {
+        advance = false;
+        if (!seam_allows(FileCall::find_next, search->pattern) || !native::find_next(search->native, search->entry)) {
             end_find_file(handle);
             return {};
         }
     }
-    OpenSearch& search = *open_search(handle);
-    while (!accepted(search, attribute_mask, files_only)) {
-        if (!seam_allows(FileCall::find_next, pattern) || !native::find_next(search.native, search.entry)) {
-            end_find_file(handle);
-            return {};
-        }
-    }
-    return search.entry.name;
+    return search->entry.name;
 }
 
 void end_find_file(SearchHandle& handle) {
