@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <set>
 
 #include "disk_helpers.h"
@@ -94,6 +95,15 @@ TEST_F(FileServices, CopyCarriesTheReadOnlyMarkAndRefusesAReadOnlyTarget) {
 
     EXPECT_TRUE(copy_file(folder / "locked.bin", folder / "copy.bin"));
     EXPECT_EQ(found(folder / "*.bin", attribute_read_only, false), (std::multiset<std::string>{"copy.bin", "locked.bin"}));
+}
+
+TEST_F(FileServices, CopyKeepsTheLastWriteTime) {
+    write_on_disk(folder / "a.bin", "box A");
+    auto written = std::filesystem::file_time_type::clock::now() - std::chrono::hours(24 * 400);
+    std::filesystem::last_write_time(test::disk_path(folder / "a.bin"), written);
+    ASSERT_TRUE(copy_file(folder / "a.bin", folder / "b.bin"));
+    EXPECT_EQ(std::filesystem::last_write_time(test::disk_path(folder / "b.bin")),
+              std::filesystem::last_write_time(test::disk_path(folder / "a.bin")));
 }
 
 TEST_F(FileServices, MoveRenamesAcrossFolders) {
