@@ -18,8 +18,8 @@ public:
     bool disabled() const override { return disabled_; }
     void set_disabled(bool disabled) override { disabled_ = disabled; }
     std::intptr_t window_handle() const override { return handle_; }
-    void set_focus() override { window().move_focus_to(*this, *this); }
-    bool has_focus() const { return window().focused == this; }
+    void set_focus() override { window().move_focus_to(*this); }
+    bool has_focus() const { return window().focused == static_cast<const Placement*>(this); }
 
 private:
     std::intptr_t handle_;

@@ -114,7 +114,7 @@ void ListView::delete_all_items() {
 }
 
 void ListView::set_focus() {
-    if (window().move_focus_to(*this, *this)) fire(on_got_focus);
+    if (window().move_focus_to(*this)) fire(on_got_focus);
 }
 
 void ListView::edit_title(int index) {

@@ -89,7 +89,7 @@ bool window_shown(const ui::MainWindow& window) {
 
 const ui::Control* focused_control(const ui::MainWindow& window) {
     const auto* headless_window = dynamic_cast<const MainWindow*>(&window);
-    return headless_window ? headless_window->context.focused : nullptr;
+    return headless_window ? dynamic_cast<const ui::Control*>(headless_window->context.focused) : nullptr;
 }
 
 bool visible(const ui::Control& control) {

@@ -15,8 +15,7 @@ namespace kistvar::headless {
 class Placement;
 
 struct WindowContext {
-    const ui::Control* focused = nullptr;
-    Placement* focused_placement = nullptr;  // the same control, told when it loses the focus
+    Placement* focused = nullptr;  // the control with the keyboard focus
     int current_page = 0;
     bool shown = false;
     bool destroyed = false;
@@ -29,7 +28,7 @@ struct WindowContext {
     // True when the focus moved (a control that has it already gets no new
     // focus). The control losing it hears of it first, as with the real
     // kill-focus and set-focus messages.
-    bool move_focus_to(const ui::Control& control, Placement& placement);
+    bool move_focus_to(Placement& control);
 
 private:
     // Distinct per window, so a handle from another window is never taken for one of ours.
@@ -51,10 +50,9 @@ private:
     int page_;
 };
 
-inline bool WindowContext::move_focus_to(const ui::Control& control, Placement& placement) {
+inline bool WindowContext::move_focus_to(Placement& control) {
     if (focused == &control) return false;
-    Placement* previous = std::exchange(focused_placement, &placement);
-    focused = &control;
+    Placement* previous = std::exchange(focused, &control);
     if (previous) previous->focus_lost();
     return true;
 }
