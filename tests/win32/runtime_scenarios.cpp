@@ -43,9 +43,9 @@ std::string escaped(std::string_view text) {
 kistvar::win32::DialogObserver answering_observer = nullptr;
 
 // Writes the box down at once: the process may end the moment it closes.
-std::optional<std::string> report_then_answer(const kistvar::win32::DialogRequest& request) {
+void report_then_answer(const kistvar::win32::DialogRequest& request) {
     report("box|" + std::string(request.caption) + "|" + std::to_string(request.style) + "|" + escaped(request.text));
-    return answering_observer(request);
+    answering_observer(request);
 }
 
 void play(const std::string& scenario) {

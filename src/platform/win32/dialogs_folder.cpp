@@ -78,11 +78,7 @@ std::string pick_with_folder_browser(HWND owner, const std::wstring& title, bool
 }  // namespace
 
 std::string choose_folder(std::string_view title, bool include_files) {
-    if (win32::dialog_observer) {
-        std::optional<std::string> stand_in =
-            win32::dialog_observer({win32::DialogKind::folder_chooser, title, title, 0});
-        if (stand_in) return *stand_in;
-    }
+    if (win32::dialog_observer) win32::dialog_observer({win32::DialogKind::folder_chooser, title, title, 0});
     ComForThisCall com;
     std::wstring wide_title = win32::widen(title);
     win32::ProgramWindowsDisabled every_window;

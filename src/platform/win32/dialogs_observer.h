@@ -3,8 +3,6 @@
 // known for certain only from inside) and to answer it.
 #pragma once
 
-#include <optional>
-#include <string>
 #include <string_view>
 
 namespace kistvar::win32 {
@@ -18,10 +16,8 @@ struct DialogRequest {
     int style = 0;             // message box: the style bits as passed to the platform
 };
 
-// Called on the dialog's thread just before the dialog is shown. For the
-// folder chooser only, a returned path (empty: cancelled) stands in for the
-// platform's dialog, which is then not shown; every other return is ignored.
-using DialogObserver = std::optional<std::string> (*)(const DialogRequest& request);
+// Called on the dialog's thread just before the dialog is shown.
+using DialogObserver = void (*)(const DialogRequest& request);
 
 inline DialogObserver dialog_observer = nullptr;
 

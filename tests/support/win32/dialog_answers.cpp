@@ -71,6 +71,28 @@ void type_and_confirm(HWND dialog, const std::string& text) {
     press(dialog, IDOK);
 }
 
+HWND first_edit_inside(HWND dialog) {
+    HWND found = nullptr;
+    EnumChildWindows(
+        dialog,
+        [](HWND child, LPARAM result) -> BOOL {
+            wchar_t class_name[16] = {};
+            GetClassNameW(child, class_name, 16);
+            if (_wcsicmp(class_name, L"Edit") != 0) return TRUE;
+            *reinterpret_cast<HWND*>(result) = child;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+// Types the path into the picker's name field and confirms, as a player who
+// pastes a path would.
+void enter_folder(HWND dialog, const std::string& path) {
+    SetWindowTextW(first_edit_inside(dialog), kistvar::win32::widen(path).c_str());
+    press(dialog, IDOK);
+}
+
 Action action_for(const DialogRequest& request) {
     Answers& all = answers();
     if (request.kind == DialogKind::message_box) {
@@ -82,6 +104,11 @@ Action action_for(const DialogRequest& request) {
         if (auto answer = take_front(all.input_box)) {
             if (!*answer) return [](HWND dialog) { press(dialog, IDCANCEL); };
             return [text = **answer](HWND dialog) { type_and_confirm(dialog, text); };
+        }
+    } else if (request.kind == DialogKind::folder_chooser) {
+        if (auto path = take_front(all.folder)) {
+            if (path->empty()) return [](HWND dialog) { press(dialog, IDCANCEL); };
+            return [path = *path](HWND dialog) { enter_folder(dialog, path); };
         }
     }
     return close_with_close_button;
@@ -115,15 +142,11 @@ ShownDialog::Kind shown_kind(DialogKind kind) {
     return ShownDialog::Kind::message_box;
 }
 
-std::optional<std::string> on_dialog(const DialogRequest& request) {
+void on_dialog(const DialogRequest& request) {
     Answers& all = answers();
     all.shown.push_back({shown_kind(request.kind), std::string(request.text), std::string(request.caption),
                          request.style});
-    // The system's folder picker is not driven through its window: the
-    // queued path stands in for it.
-    if (request.kind == DialogKind::folder_chooser) return take_front(all.folder).value_or(std::string());
     all.pending.push_back(action_for(request));
-    return std::nullopt;
 }
 
 void watch_dialogs() {
