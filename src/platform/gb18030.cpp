@@ -164,22 +164,61 @@ char* put_code(char* out, std::uint32_t code) {
     return out;
 }
 
+// Collects the converted text through a small buffer, so that only the memory
+// the result needs is ever touched (a 10 MB file must convert in a blink).
+class Output {
+public:
+    explicit Output(std::size_t expected_size) { text_.reserve(expected_size); }
+
+    // Where the next character goes; room for the longest one is guaranteed.
+    char* next() {
+        if (used_ + longest_character > sizeof(buffer_)) flush();
+        return buffer_ + used_;
+    }
+    void wrote_up_to(const char* end) { used_ = std::size_t(end - buffer_); }
+
+    void copy(const unsigned char* bytes, std::size_t count) {
+        if (count <= sizeof(buffer_) - used_) {
+            std::memcpy(buffer_ + used_, bytes, count);
+            used_ += count;
+            return;
+        }
+        flush();
+        text_.append(reinterpret_cast<const char*>(bytes), count);
+    }
+
+    std::string take() {
+        flush();
+        return std::move(text_);
+    }
+
+private:
+    static constexpr std::size_t longest_character = 4;
+
+    void flush() {
+        text_.append(buffer_, used_);
+        used_ = 0;
+    }
+
+    std::string text_;
+    char buffer_[4096];
+    std::size_t used_ = 0;
+};
+
 }  // namespace
 
 std::string from_utf8(std::string_view utf8) {
-    // No character takes more than twice its UTF-8 length (U+0080: 2 bytes, 4 in GB18030).
-    std::string out(utf8.size() * 2, '\0');
-    char* put = out.data();
+    Output out(utf8.size());
     const auto* data = reinterpret_cast<const unsigned char*>(utf8.data());
     const BmpEncodings& bmp = bmp_encodings();
     std::size_t at = 0;
     while (at < utf8.size()) {
         if (const std::size_t run = ascii_run(data, at, utf8.size())) {
-            std::memcpy(put, data + at, run);
-            put += run;
+            out.copy(data + at, run);
             at += run;
             continue;
         }
+        char* put = out.next();
         const Utf8Scalar scalar = read_utf8(utf8, at);
         if (scalar.length == 0) {
             *put++ = '?';
@@ -192,45 +231,43 @@ std::string from_utf8(std::string_view utf8) {
             put = put_code(put, BmpEncodings::four_byte_code(supplementary_base_index + scalar.code_point -
                                                              first_supplementary));
         }
+        out.wrote_up_to(put);
         at += scalar.length;
     }
-    out.resize(put - out.data());
-    return out;
+    return out.take();
 }
 
 std::string to_utf8(std::string_view bytes) {
-    // No byte sequence takes more than three times its length (0x80 or a bad byte: 3 bytes).
-    std::string out(bytes.size() * 3, '\0');
-    char* put = out.data();
+    Output out(bytes.size() + bytes.size() / 2);
     const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
     const std::size_t size = bytes.size();
     std::size_t at = 0;
     while (at < size) {
         if (const std::size_t run = ascii_run(data, at, size)) {
-            std::memcpy(put, data + at, run);
-            put += run;
+            out.copy(data + at, run);
             at += run;
             continue;
         }
         const unsigned char byte = data[at];
+        char32_t code_point;
         if (byte == gbk_euro_byte) {
-            put = put_utf8(put, euro_sign);
-            ++at;
+            code_point = euro_sign;
+            at += 1;
         } else if (is_lead_byte(byte) && at + 1 < size && is_two_byte_trail(data[at + 1])) {
-            put = put_utf8(put, two_byte_code_point(byte, data[at + 1]));
+            code_point = two_byte_code_point(byte, data[at + 1]);
             at += 2;
         } else if (is_lead_byte(byte) && at + 3 < size && is_four_byte_digit(data[at + 1]) &&
                    is_lead_byte(data[at + 2]) && is_four_byte_digit(data[at + 3])) {
-            put = put_utf8(put, four_byte_code_point(data + at));
+            code_point = four_byte_code_point(data + at);
             at += 4;
         } else {
             // Only the offending byte is lost: what follows may still be readable.
-            put = put_utf8(put, replacement_character);
-            ++at;
+            code_point = replacement_character;
+            at += 1;
         }
+        out.wrote_up_to(put_utf8(out.next(), code_point));
     }
-    out.resize(put - out.data());
-    return out;
+    return out.take();
 }
 
 }  // namespace kistvar::gb18030
