@@ -107,14 +107,14 @@ std::size_t decimal_number_length(std::string_view text) {
 }
 
 // Whether an out-of-range decimal number is too large rather than too small:
-// its first significant digit stands left of the decimal point.
+// its first significant digit, moved by the exponent, stands left of the point.
 bool overflows(std::string_view number) {
     const std::size_t exponent_at = std::min(number.find_first_of("eE"), number.size());
     const std::string_view mantissa = number.substr(0, exponent_at);
     const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
     const std::size_t first_significant = mantissa.find_first_not_of("0.");
     if (first_significant == std::string_view::npos) return false;
-    long long place = first_significant < point ? static_cast<long long>(point - first_significant)
+    const long long place = first_significant < point ? static_cast<long long>(point - first_significant)
                                                 : -static_cast<long long>(first_significant - point - 1);
     long long exponent = 0;
     bool negative_exponent = false;

@@ -29,7 +29,9 @@ std::string to_text(long long number);
 std::string to_text_from_bytes(std::string_view bytes);
 
 // Leading number the C library way, after turning full-width forms (as stored
-// in GB18030) into their ASCII characters. No leading number gives 0.
+// in GB18030) into their ASCII characters. No leading number gives 0. Decimal
+// only, whatever the locale; too large a number gives infinity (to_number) or
+// the nearest 32-bit value (to_integer).
 double to_number(std::string_view text);
 std::int32_t to_integer(std::string_view text);
 
