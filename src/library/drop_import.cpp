@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "library/box_copy.h"
 #include "library/box_paths.h"
 #include "library/box_titles.h"
 #include "library/item_pictures.h"
@@ -56,8 +57,12 @@ void import_box(App& app, const Target& target, const std::string& dropped_files
     const std::string destination = target.folder + "\\" + title + ".bin";
     // Dropped where it already lies: the box is in the library already.
     if (same_path(destination, dropped_files_text)) return;
-    if (file_exists(destination) && messages::show(messages::drop_replace_question()) != result_ok) return;
-    if (!copy_file(dropped_files_text, destination)) {
+    const bool replacing = file_exists(destination);
+    if (replacing && messages::show(messages::drop_replace_question()) != result_ok) return;
+    // Only a replacement the user agreed to may overwrite a file.
+    const bool copied = replacing ? copy_file(dropped_files_text, destination)
+                                  : copy_to_new_box_file(dropped_files_text, destination);
+    if (!copied) {
         messages::show_unless_quiet(app, messages::drop_failed(title));
         return;
     }

@@ -1,6 +1,7 @@
 #include <optional>
 #include <string>
 
+#include "library/box_copy.h"
 #include "library/box_editing.h"
 #include "library/box_lists.h"
 #include "library/box_paths.h"
@@ -48,7 +49,8 @@ void save_as(App& app) {
     std::optional<std::string> name = ask_new_name(app, *list, item);
     if (!name) return;
 
-    if (!copy_file(source_file(app, *list, item), saved_box_file(app, *name))) {
+    // A new saved box never replaces one, even one the name check missed.
+    if (!copy_to_new_box_file(source_file(app, *list, item), saved_box_file(app, *name))) {
         messages::show_unless_quiet(app, messages::save_as_failed(*name));
         return;
     }

@@ -8,6 +8,8 @@
 #include "library/item_pictures.h"
 #include "library/messages.h"
 #include "platform/files.h"
+#include "platform/settings_file.h"
+#include "settings/setting_keys.h"
 #include "settings/settings_procedures.h"
 
 namespace kistvar {
@@ -30,6 +32,12 @@ void show_as_ordinary(App& app, const std::string& title) {
 
 void set_status(App& app, const std::string& text) {
     app.w.状态条1->set_status_text(1, text);
+}
+
+// Writes the marker to MYBOX.ini only, and says whether it got there.
+bool store_marker(const App& app, std::string_view marker) {
+    const setting_keys::Key& key = setting_keys::in_use_marker;
+    return write_setting(app.state.settings_file_path, key.section, key.name, marker);
 }
 
 void set_marker(App& app, std::string_view marker) {
@@ -79,16 +87,23 @@ void swap(App& app) {
             messages::show_unless_quiet(app, messages::swap_back_occupied(previous));
             return;
         }
-        if (!move_file(stash_file(app), my_box_file(app, previous))) {
+        // Renamed, never copied: the copy fallback of move_file would replace
+        // a box that the check above failed to see.
+        if (!rename_file(stash_file(app), my_box_file(app, previous))) {
             messages::show_unless_quiet(app, messages::swap_move_failed());
             return;
         }
     }
 
+    // A my box enters the slot only once MYBOX.ini names it: a program that
+    // ends before the marker is stored must not find "别的箱子" at its next
+    // start and take the box for a saved box's copy, free to be overwritten.
+    const bool named = !chosen_is_my_box || store_marker(app, title);
     // A my box moves into the slot; a saved box is a template and is copied.
-    const bool put_in = chosen_is_my_box ? move_file(my_box_file(app, title), stash_file(app))
-                                         : copy_file(saved_box_file(app, title), stash_file(app));
+    const bool put_in = named && (chosen_is_my_box ? move_file(my_box_file(app, title), stash_file(app))
+                                                   : copy_file(saved_box_file(app, title), stash_file(app)));
     if (!put_in) {
+        if (named && chosen_is_my_box) store_marker(app, previous);  // the box is not in the slot after all
         if (previous_is_my_box)
             put_previous_box_back(app, previous);
         else

@@ -1,6 +1,8 @@
 #include "options/options_page.h"
 
 #include "library/box_lists.h"
+#include "library/box_paths.h"
+#include "library/stash_slot.h"
 #include "platform/dialogs.h"
 #include "settings/settings_procedures.h"
 
@@ -10,6 +12,14 @@ namespace {
 
 constexpr int library_page = 0;
 constexpr int options_page = 1;
+
+// Load settings, and a stash file that the settings now point to for the
+// first time is kept as a box, never taken for a saved box's copy.
+void reload_settings(App& app) {
+    const std::string stash_before = stash_file(app);
+    load_settings(app);
+    keep_stash_of_new_slot(app, stash_before);
+}
 
 void choose_folder_into(ui::EditBox& edit_box) {
     const std::string folder = choose_folder("选择目录");
@@ -22,7 +32,7 @@ void toggle_page(App& app) {
     ui::MainWindow& w = app.w;
     if (w.选择夹1->current_page() == library_page) {
         w.选择夹1->set_current_page(options_page);
-        load_settings(app);  // unsaved edits of an earlier visit are dropped
+        reload_settings(app);  // unsaved edits of an earlier visit are dropped
         w.超级按钮高级->set_tool_tip_text("返回");
     } else {
         w.选择夹1->set_current_page(library_page);
@@ -37,9 +47,9 @@ void choose_box_folder(App& app) { choose_folder_into(*app.w.编辑框箱子路�
 
 void save_options(App& app) {
     store_options(app);
-    load_settings(app);  // everything now follows what the file really holds
+    reload_settings(app);  // everything now follows what the file really holds
 }
 
-void cancel_options(App& app) { load_settings(app); }
+void cancel_options(App& app) { reload_settings(app); }
 
 }  // namespace kistvar

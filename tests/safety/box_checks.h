@@ -1,0 +1,45 @@
+// The checks run after every step: no box content vanished unless the user
+// let it go, saved boxes change only when the user confirmed it, a box never
+// sits twice in the library, the lists show the disk after a refill, the
+// in-use picture marks the box in use, no temporary file is left, and
+// MYBOX.ini reads.
+#pragma once
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "safety/disk_snapshot.h"
+#include "safety/step_record.h"
+#include "safety/world.h"
+
+namespace kistvar::safety {
+
+class BoxChecks {
+public:
+    explicit BoxChecks(World& world) : world_(world) {}
+
+    // Starts a sequence: every content on disk now is a box to keep.
+    void begin(const DiskSnapshot& disk);
+    // Problems found after a step; `lost` counts the box contents gone for good.
+    std::vector<std::string> after_step(const DiskSnapshot& before, const DiskSnapshot& after,
+                                        const StepRecord& step, int& lost);
+
+private:
+    void check_contents_kept(const DiskSnapshot& before, const DiskSnapshot& after, const StepRecord& step,
+                             int& lost, std::vector<std::string>& problems);
+    void check_saved_boxes(const DiskSnapshot& before, const DiskSnapshot& after, const StepRecord& step,
+                           std::vector<std::string>& problems);
+    void check_no_box_twice(const DiskSnapshot& after, std::vector<std::string>& problems);
+    void check_lists(const DiskSnapshot& after, const StepRecord& step, std::vector<std::string>& problems);
+    void check_no_temporary_files(const DiskSnapshot& after, std::vector<std::string>& problems);
+    void check_settings_file(std::vector<std::string>& problems);
+    void note_copies(const DiskSnapshot& disk);
+
+    World& world_;
+    std::set<std::string> released_;  // contents the user let go
+    std::set<std::string> copied_;    // contents that may rightly exist more than once
+    std::set<std::string> stuck_temporaries_;  // a fault refused their deletion
+};
+
+}  // namespace kistvar::safety

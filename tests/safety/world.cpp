@@ -1,0 +1,135 @@
+#include "safety/world.h"
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "platform/dialogs.h"
+#include "platform/gb18030.h"
+#include "platform/headless/script.h"
+#include "support/temp_folder.h"
+#include "ui/bindings.h"
+
+namespace kistvar::safety {
+
+namespace fs = std::filesystem;
+
+const std::vector<std::string> stash_names = {"sharedstash_v2.bin", "sharedstashh_v2.bin", "sharedstash.bin",
+                                              "sharedstashh.bin"};
+
+namespace {
+
+// Memory-backed when the machine has it: the atomic writes flush to disk,
+// which on a real disk would cost most of the run's time.
+fs::path base_folder() {
+    std::error_code error;
+    if (fs::is_directory("/dev/shm", error)) return "/dev/shm";
+    return fs::temp_directory_path();
+}
+
+Place place(const std::string& root, const std::string& relative) {
+    std::string program = root;
+    std::string native = root;
+    for (char c : relative) {
+        program += c;
+        native += c == '\\' ? '/' : c;
+    }
+    return {program, native};
+}
+
+}  // namespace
+
+World::World() {
+    root_ = (base_folder() / ("kistvar-safety-" + std::to_string(getpid()))).string();
+    program_folder = place(root_, "\\program");
+    // The first pair is where the documents-folder defaults point.
+    save_folders[0] = place(root_, "\\documents\\My Games\\Runic Games\\Torchlight 2\\save");
+    box_folders[0] = place(root_, "\\documents\\My Games\\Runic Games\\Torchlight 2\\save\\box");
+    save_folders[1] = place(root_, "\\elsewhere\\save");
+    box_folders[1] = place(root_, "\\elsewhere\\boxes");
+    outside = place(root_, "\\downloads");
+}
+
+World::~World() {
+    driver_.reset();
+    app_.reset();
+    window_.reset();
+    std::error_code ignored;
+    fs::remove_all(root_, ignored);
+}
+
+std::string World::fresh_content() { return "box content #" + std::to_string(++next_content_); }
+
+std::string World::native_of(const std::string& program_path) const {
+    std::string native = program_path;
+    for (char& c : native)
+        if (c == '\\') c = '/';
+    return native;
+}
+
+void World::put(const std::string& native_path, const std::string& content) {
+    std::ofstream(native_path, std::ios::binary) << content;
+}
+
+void World::populate(Random& random) {
+    driver_.reset();
+    app_.reset();
+    window_.reset();
+    std::error_code ignored;
+    fs::remove_all(root_, ignored);
+    fs::create_directories(program_folder.native);
+    fs::create_directories(outside.native);
+    for (const Place& save : save_folders) fs::create_directories(save.native);
+    for (const Place& box : box_folders) fs::create_directories(box.native + "/MYBOX");
+
+    auto chance = [&random](int percent) { return static_cast<int>(random() % 100) < percent; };
+    // The game's own stash files; the one of the default version and mode is
+    // there, as on a first run after playing.
+    for (const Place& save : save_folders)
+        for (const std::string& name : stash_names)
+            if ((&save == &save_folders[0] && name == stash_names[0]) || chance(40))
+                put(save.native + "/" + name, fresh_content());
+    static const char* const titles[] = {"alpha", "beta", "gamma", "delta", "MYBOX 7"};
+    for (const Place& box : box_folders)
+        for (const char* title : titles) {
+            if (chance(40)) put(box.native + "/" + title + ".bin", fresh_content());
+            if (chance(40)) put(box.native + "/MYBOX/" + title + ".bin", fresh_content());
+        }
+    for (const char* name : {"drop one.bin", "alpha.bin", "beta.bin", "notes.txt", "Upper.BIN", "MYBOX 1.bin"})
+        put(outside.native + "/" + name, fresh_content());
+
+    put(program_folder.native + "/MYBOX.ini",
+        gb18030::from_utf8("[路径]\r\n存档=" + save_folders[0].program + "\r\n箱子=" + box_folders[0].program +
+                           "\r\n[状态]\r\n正在使用=MYBOX 1\r\n"));
+}
+
+void World::start_program() {
+    headless::reset();
+    headless::set_program_folder(program_folder.program);
+    headless::set_documents_folder(root_ + "\\documents");
+    window_ = ui::create_main_window();
+    app_ = std::make_unique<App>(App{State{}, *window_});
+    bind_events(*app_);
+    driver_ = test::make_driver(*window_);
+    headless::queue_message_box_answer(result_ok);  // a first-run prompt, should one come
+    window_->window->on_created();
+    headless::reset();
+    headless::set_program_folder(program_folder.program);
+    headless::set_documents_folder(root_ + "\\documents");
+}
+
+void World::restart_program() {
+    driver_->close_window();
+    start_program();
+}
+
+std::string World::current_box_folder() const { return native_of(app_->state.paths[box_folder]); }
+
+std::string World::current_my_boxes_folder() const { return current_box_folder() + "/MYBOX"; }
+
+std::string World::current_stash() const {
+    return native_of(app_->state.paths[save_folder] + "\\" + app_->state.stash_file_name);
+}
+
+}  // namespace kistvar::safety
