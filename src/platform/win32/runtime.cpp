@@ -2,7 +2,6 @@
 #include <windows.h>
 
 #include <cstdlib>
-#include <string>
 #include <utility>
 
 #include "platform/dialogs.h"
@@ -50,7 +49,7 @@ void out_of_memory(std::size_t bytes_requested) {
     if (reporting_out_of_memory) ExitProcess(static_cast<UINT>(-1));
     reporting_out_of_memory = true;
     std::free(std::exchange(emergency_reserve, nullptr));
-    runtime_error(0, "分配 " + std::to_string(bytes_requested) + " 字节内存失败!");
+    runtime_error(0, out_of_memory_message(bytes_requested));
 }
 
 }  // namespace kistvar

@@ -12,9 +12,11 @@
 namespace {
 
 // Relative paths (and the settings file beside the program) must mean the
-// program's folder, whatever folder the player launched it from.
+// program's folder, whatever folder the player launched it from. The
+// backslash matters for a program in a drive's root: "C:" alone would name
+// the drive's current folder, not its root.
 void enter_program_folder() {
-    SetCurrentDirectoryW(kistvar::win32::widen_path(kistvar::program_folder()).c_str());
+    SetCurrentDirectoryW(kistvar::win32::widen_path(kistvar::program_folder() + "\\").c_str());
 }
 
 void load_common_controls() {
