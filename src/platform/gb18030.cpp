@@ -40,6 +40,17 @@ std::uint32_t four_byte_index(const unsigned char* code) {
            (code[3] - 0x30);
 }
 
+// The four bytes of a linear index, packed big-endian into one word.
+std::uint32_t four_byte_code(std::uint32_t index) {
+    const std::uint32_t b4 = 0x30 + index % 10;
+    index /= 10;
+    const std::uint32_t b3 = 0x81 + index % 126;
+    index /= 126;
+    const std::uint32_t b2 = 0x30 + index % 10;
+    const std::uint32_t b1 = 0x81 + index / 10;
+    return b1 << 24 | b2 << 16 | b3 << 8 | b4;
+}
+
 char32_t four_byte_code_point(const unsigned char* code) {
     const std::uint32_t index = four_byte_index(code);
     if (index >= supplementary_base_index) {
@@ -135,16 +146,6 @@ public:
 
     std::uint32_t operator[](char32_t code_point) const { return codes_[code_point]; }
 
-    static std::uint32_t four_byte_code(std::uint32_t index) {
-        const std::uint32_t b4 = 0x30 + index % 10;
-        index /= 10;
-        const std::uint32_t b3 = 0x81 + index % 126;
-        index /= 126;
-        const std::uint32_t b2 = 0x30 + index % 10;
-        const std::uint32_t b1 = 0x81 + index / 10;
-        return b1 << 24 | b2 << 16 | b3 << 8 | b4;
-    }
-
 private:
     std::unique_ptr<std::uint32_t[]> codes_ = std::make_unique<std::uint32_t[]>(0x10000);
 };
@@ -228,8 +229,8 @@ std::string from_utf8(std::string_view utf8) {
         } else if (scalar.code_point < first_supplementary) {
             put = put_code(put, bmp[scalar.code_point]);
         } else {
-            put = put_code(put, BmpEncodings::four_byte_code(supplementary_base_index + scalar.code_point -
-                                                             first_supplementary));
+            const std::uint32_t index = supplementary_base_index + (scalar.code_point - first_supplementary);
+            put = put_code(put, four_byte_code(index));
         }
         out.wrote_up_to(put);
         at += scalar.length;
