@@ -21,6 +21,7 @@ void ListView::set_sort_order(int order) {
 // the keyboard focus stay, and the new window announces that it has the focus.
 void ListView::rebuild() {
     items_.clear();
+    order_.clear();
     forget_marks();
     if (has_focus()) fire(on_got_focus);
 }
@@ -52,11 +53,11 @@ void ListView::select_and_focus(int index) {
 int ListView::sorted_position(std::string_view title) const {
     // Binary search; a title equal to some already there goes before them.
     const bool ascending_order = sort_order_ == ascending;
-    const auto place = std::partition_point(items_.begin(), items_.end(), [&](const Item& item) {
-        const int order = compare_titles(item.title, title);
+    const auto place = std::partition_point(order_.begin(), order_.end(), [&](std::size_t stored) {
+        const int order = compare_titles(items_[stored].title, title);
         return ascending_order ? order < 0 : order > 0;
     });
-    return static_cast<int>(place - items_.begin());
+    return static_cast<int>(place - order_.begin());
 }
 
 int ListView::insert_item(int position, std::string_view title, int picture) {
@@ -66,7 +67,8 @@ int ListView::insert_item(int position, std::string_view title, int picture) {
     else if (position >= 0 && position < item_count())
         index = position;
     constexpr int no_picture = 0;  // what the control reports for an item inserted without one
-    items_.insert(items_.begin() + index, Item{std::string(title), picture < -1 ? no_picture : picture});
+    items_.push_back(Item{std::string(title), picture < -1 ? no_picture : picture});
+    order_.insert(order_.begin() + index, items_.size() - 1);
     if (selected_ >= index) ++selected_;
     if (focused_ >= index) ++focused_;
     if (edit_index_ && *edit_index_ >= index) ++*edit_index_;
@@ -74,27 +76,31 @@ int ListView::insert_item(int position, std::string_view title, int picture) {
 }
 
 std::string ListView::get_item_title(int index) const {
-    return exists(index) ? items_[static_cast<std::size_t>(index)].title : std::string();
+    return exists(index) ? at(index).title : std::string();
 }
 
 int ListView::get_item_picture(int index) const {
-    return exists(index) ? items_[static_cast<std::size_t>(index)].picture : 0;
+    return exists(index) ? at(index).picture : 0;
 }
 
 void ListView::set_item_picture(int index, int picture) {
     // Below -1 the picture is left out of the change.
-    if (exists(index) && picture >= -1) items_[static_cast<std::size_t>(index)].picture = picture;
+    if (exists(index) && picture >= -1) at(index).picture = picture;
 }
 
 int ListView::find_item(std::string_view title, int start, bool whole_title) const {
     for (int index = std::max(start, 0); index < item_count(); ++index)
-        if (title_matches(items_[static_cast<std::size_t>(index)].title, title, whole_title)) return index;
+        if (title_matches(at(index).title, title, whole_title)) return index;
     return -1;
 }
 
 void ListView::delete_item(int index) {
     if (!exists(index)) return;
-    items_.erase(items_.begin() + index);
+    const std::size_t stored = order_[static_cast<std::size_t>(index)];
+    order_.erase(order_.begin() + index);
+    items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(stored));
+    for (std::size_t& place : order_)
+        if (place > stored) --place;
     if (selected_ == index)
         selected_ = -1;
     else if (selected_ > index)
@@ -110,6 +116,7 @@ void ListView::delete_item(int index) {
 
 void ListView::delete_all_items() {
     items_.clear();
+    order_.clear();
     forget_marks();
 }
 
@@ -141,7 +148,7 @@ void ListView::end_label_edit(std::optional<std::string> typed) {
     edited_title_ = typed ? *typed : get_item_title(index);
     const bool keep = on_label_edit_finished ? on_label_edit_finished(index) : true;
     // The procedure may have changed the list; the title goes only to an item still there.
-    if (keep && typed && exists(index)) items_[static_cast<std::size_t>(index)].title = *typed;
+    if (keep && typed && exists(index)) at(index).title = *typed;
     edited_title_.reset();
 }
 

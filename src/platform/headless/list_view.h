@@ -24,7 +24,7 @@ public:
     void set_selected_item(int index) override;
     std::string edited_title() const override { return edited_title_.value_or(""); }
 
-    int item_count() const override { return static_cast<int>(items_.size()); }
+    int item_count() const override { return static_cast<int>(order_.size()); }
     int insert_item(int position, std::string_view title, int picture) override;
     std::string get_item_title(int index) const override;
     int get_item_picture(int index) const override;
@@ -52,6 +52,8 @@ private:
     };
 
     bool exists(int index) const { return index >= 0 && index < item_count(); }
+    Item& at(int index) { return items_[order_[static_cast<std::size_t>(index)]]; }
+    const Item& at(int index) const { return items_[order_[static_cast<std::size_t>(index)]]; }
     int sorted_position(std::string_view title) const;
     // Gives the item the selected and focused marks; raises current item
     // changed when it gains the focus mark.
@@ -59,7 +61,12 @@ private:
     void rebuild();
     void forget_marks();
 
+    // Items stay where they were stored; the display order holds their
+    // places. A sorted insert then shifts plain numbers rather than titles:
+    // filling a list of thousands of boxes in the file system's order would
+    // otherwise move every title after the new one, once per box.
     std::vector<Item> items_;
+    std::vector<std::size_t> order_;
     int view_style_ = report;
     int sort_order_ = ascending;
     int selected_ = -1;  // single selection: at most one item has the mark
