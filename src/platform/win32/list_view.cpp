@@ -1,6 +1,7 @@
 #include "platform/win32/list_view.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/win32/controls_scale.h"
 #include "platform/win32/wide_text.h"
@@ -58,6 +59,54 @@ Win32ListView::Win32ListView(HWND parent, const layout::ControlSpec& spec, int x
     // One image list serves every view, so the pictures keep their 32 x 32 size.
     SendMessageW(window_, LVM_SETIMAGELIST, LVSIL_NORMAL, reinterpret_cast<LPARAM>(pictures));
     SendMessageW(window_, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(pictures));
+    SetWindowSubclass(window_, &Win32ListView::watch_input, 0, reinterpret_cast<DWORD_PTR>(this));
+}
+
+Win32ListView::~Win32ListView() { RemoveWindowSubclass(window_, &Win32ListView::watch_input, 0); }
+
+// Items and marks change in the model first; the control catches up at once
+// when anything asks it something, and at the latest when the message loop
+// next runs. Each message to the control costs time (much of it under Wine),
+// so filling a list of thousands sends almost none.
+//
+// The title editor is the list's own child: the focus coming back from it
+// when an edit ends is no news to the logic.
+// A button or key moves the focus mark first and the selection after it; the
+// logic hears of the new current item once both have moved, when it can read
+// the new selection.
+LRESULT CALLBACK Win32ListView::watch_input(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
+                                            DWORD_PTR self) {
+    auto& list = *reinterpret_cast<Win32ListView*>(self);
+    // Whoever asks the control anything gets the model as it is now.
+    list.show_model();
+    switch (message) {
+    case show_model_message:
+        return 0;
+    case WM_SETFOCUS: {
+        list.focus_back_from_editor_ = wparam && reinterpret_cast<HWND>(wparam) == list.title_editor_;
+        const LRESULT result = DefSubclassProc(window, message, wparam, lparam);
+        list.focus_back_from_editor_ = false;
+        return result;
+    }
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_KEYDOWN: {
+        const bool outermost = !list.handling_input_;
+        list.handling_input_ = true;
+        const LRESULT result = DefSubclassProc(window, message, wparam, lparam);
+        if (outermost) {
+            list.handling_input_ = false;
+            list.report_current_item();
+        }
+        return result;
+    }
+    default:
+        return DefSubclassProc(window, message, wparam, lparam);
+    }
+}
+
+void Win32ListView::report_current_item() {
+    if (std::exchange(current_item_news_, false)) fire(on_current_item_changed);
 }
 
 void Win32ListView::set_view_style(int style) {
@@ -89,6 +138,16 @@ void Win32ListView::cancel_label_edit() {
     SendMessageW(edit, WM_KEYDOWN, VK_ESCAPE, 0);
 }
 
+int Win32ListView::selected_item() const {
+    return model_ahead_ ? model_ahead_->selected : shown_selection();
+}
+
+int Win32ListView::shown_selection() const {
+    // Asking for the selected item walks every item; most of the time there is none.
+    if (SendMessageW(window_, LVM_GETSELECTEDCOUNT, 0, 0) == 0) return -1;
+    return marked(LVNI_SELECTED);
+}
+
 int Win32ListView::marked(UINT mark) const {
     return static_cast<int>(SendMessageW(window_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), mark));
 }
@@ -100,16 +159,22 @@ void Win32ListView::set_marks(int index, UINT marks, UINT which) {
     SendMessageW(window_, LVM_SETITEMSTATE, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
 }
 
-void Win32ListView::replace_marks(int selected, int focused) {
-    Quietly quietly(quiet_);
-    set_marks(-1, 0, LVIS_SELECTED | LVIS_FOCUSED);
-    if (focused >= 0) set_marks(focused, LVIS_FOCUSED, LVIS_FOCUSED);
-    if (selected >= 0) set_marks(selected, LVIS_SELECTED, LVIS_SELECTED);
+Win32ListView::Marks& Win32ListView::marks_ahead() {
+    if (!model_ahead_) {
+        model_ahead_ = Marks{shown_selection(), marked(LVNI_FOCUSED)};
+        PostMessageW(window_, show_model_message, 0, 0);
+    }
+    return *model_ahead_;
 }
 
-void Win32ListView::show_item_count() {
+void Win32ListView::show_model() {
+    if (!model_ahead_) return;
+    const Marks marks = *std::exchange(model_ahead_, std::nullopt);
     Quietly quietly(quiet_);
+    set_marks(-1, 0, LVIS_SELECTED | LVIS_FOCUSED);
     SendMessageW(window_, LVM_SETITEMCOUNT, static_cast<WPARAM>(model_.size()), LVSICF_NOSCROLL);
+    if (marks.focused >= 0) set_marks(marks.focused, LVIS_FOCUSED, LVIS_FOCUSED);
+    if (marks.selected >= 0) set_marks(marks.selected, LVIS_SELECTED, LVIS_SELECTED);
     InvalidateRect(window_, nullptr, TRUE);
 }
 
@@ -124,13 +189,11 @@ void Win32ListView::set_selected_item(int index) {
 }
 
 int Win32ListView::insert_item(int position, std::string_view title, int picture) {
-    const int selected = selected_item();
-    const int focused = marked(LVNI_FOCUSED);
+    Marks& marks = marks_ahead();
     constexpr int no_picture = 0;  // what the control reports for an item inserted without one
     const int index = model_.insert(position, widen(title), picture < -1 ? no_picture : picture);
-    show_item_count();
-    if (selected >= index || focused >= index)
-        replace_marks(selected >= index ? selected + 1 : selected, focused >= index ? focused + 1 : focused);
+    if (marks.selected >= index) ++marks.selected;
+    if (marks.focused >= index) ++marks.focused;
     return index;
 }
 
@@ -155,23 +218,20 @@ int Win32ListView::find_item(std::string_view title, int start, bool whole_title
 
 void Win32ListView::delete_item(int index) {
     if (!model_.contains(index)) return;
-    const int selected = selected_item();
-    const int focused = marked(LVNI_FOCUSED);
+    Marks& marks = marks_ahead();
     model_.erase(index);
+    if (marks.selected == index)
+        marks.selected = -1;
+    else if (marks.selected > index)
+        --marks.selected;
     // The focus mark of a deleted item passes to the item that takes its
     // place (the new last one when it was last), as in an ordinary list.
-    int new_focused = focused > index ? focused - 1 : focused;
-    if (new_focused == model_.size()) --new_focused;
-    const int new_selected = selected == index ? -1 : selected > index ? selected - 1 : selected;
-    replace_marks(-1, -1);
-    show_item_count();
-    replace_marks(new_selected, new_focused);
+    if (marks.focused > index || marks.focused == model_.size()) --marks.focused;
 }
 
 void Win32ListView::delete_all_items() {
-    replace_marks(-1, -1);
+    marks_ahead() = Marks{-1, -1};
     model_.clear();
-    show_item_count();
 }
 
 void Win32ListView::ensure_visible(int index) {
@@ -181,7 +241,10 @@ void Win32ListView::ensure_visible(int index) {
 void Win32ListView::edit_title(int index) {
     // Windows starts no edit in a list without the keyboard focus.
     SetFocus(window_);
-    if (model_.contains(index)) SendMessageW(window_, LVM_EDITLABELW, static_cast<WPARAM>(index), 0);
+    if (!model_.contains(index)) return;
+    // Wine's control also moves the focus mark to the item; the logic asked for an edit only.
+    Quietly quietly(quiet_);
+    SendMessageW(window_, LVM_EDITLABELW, static_cast<WPARAM>(index), 0);
 }
 
 std::optional<LRESULT> Win32ListView::on_notify(const NMHDR& header) {
@@ -192,18 +255,21 @@ std::optional<LRESULT> Win32ListView::on_notify(const NMHDR& header) {
     case LVN_ODFINDITEMW:
         return find_for_keyboard(reinterpret_cast<const NMLVFINDITEMW&>(header));
     case NM_SETFOCUS:
-        if (!quiet_) fire(on_got_focus);
+        if (!quiet_ && !focus_back_from_editor_) fire(on_got_focus);
         return 0;
     case LVN_ITEMCHANGED:
         item_changed(reinterpret_cast<const NMLISTVIEW&>(header));
         return 0;
     case LVN_ITEMACTIVATE:
+        report_current_item();
         if (!quiet_) fire(on_item_double_clicked);
         return 0;
     case NM_RCLICK:
+        report_current_item();
         if (!quiet_) fire(on_right_click);
         return 0;
     case LVN_BEGINLABELEDITW:
+        title_editor_ = reinterpret_cast<HWND>(SendMessageW(window_, LVM_GETEDITCONTROL, 0, 0));
         return FALSE;  // nothing refuses an edit
     case LVN_ENDLABELEDITW:
         return finish_label_edit(reinterpret_cast<const NMLVDISPINFOW&>(header));
@@ -227,11 +293,16 @@ void Win32ListView::fill_display_info(NMLVDISPINFOW& info) const {
 void Win32ListView::item_changed(const NMLISTVIEW& change) {
     if (quiet_ || change.iItem < 0 || !(change.uChanged & LVIF_STATE)) return;
     const bool gains_focus_mark = (change.uNewState & LVIS_FOCUSED) && !(change.uOldState & LVIS_FOCUSED);
-    if (gains_focus_mark) fire(on_current_item_changed);
+    if (!gains_focus_mark) return;
+    if (handling_input_)
+        current_item_news_ = true;
+    else
+        fire(on_current_item_changed);
 }
 
 LRESULT Win32ListView::finish_label_edit(const NMLVDISPINFOW& info) {
     const int index = info.item.iItem;
+    report_current_item();
     if (quiet_ || !model_.contains(index)) return FALSE;
     // No text: cancelled, or confirmed unchanged. Either way the title stays.
     const bool typed = info.item.pszText != nullptr;

@@ -21,13 +21,14 @@ public:
     // layout's size; `pictures` is shared, not owned.
     Win32ListView(HWND parent, const ui::layout::ControlSpec& spec, int x, int y, int id,
                   HIMAGELIST pictures);
+    ~Win32ListView() override;
 
     int view_style() const override { return view_style_; }
     void set_view_style(int style) override;
     int sort_order() const override { return sort_order_; }
     void set_sort_order(int order) override;
 
-    int selected_item() const override { return marked(LVNI_SELECTED); }
+    int selected_item() const override;
     void set_selected_item(int index) override;
     std::string edited_title() const override { return edited_title_.value_or(""); }
 
@@ -48,24 +49,41 @@ private:
     // The first item with the mark (LVNI_SELECTED, LVNI_FOCUSED), or -1.
     int marked(UINT mark) const;
     void set_marks(int index, UINT marks, UINT which);
-    // Moves the marks to other indexes without raising events, for when the
-    // items under them have moved.
-    void replace_marks(int selected, int focused);
-    void show_item_count();
+    struct Marks {
+        int selected;
+        int focused;
+    };
+    int shown_selection() const;
+    // The marks as they will be once the control shows the model; from now
+    // until then the model is ahead of the control.
+    Marks& marks_ahead();
+    // Brings the control up to the model: item count and marks, raising no events.
+    void show_model();
     // Empties the list as re-creating its window would, keeping the window.
     void rebuild();
     void cancel_label_edit();
+    // Raises current item changed held back while the control was still moving marks.
+    void report_current_item();
+    static LRESULT CALLBACK watch_input(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
+                                        DWORD_PTR self);
 
     void fill_display_info(NMLVDISPINFOW& info) const;
     LRESULT finish_label_edit(const NMLVDISPINFOW& info);
     LRESULT find_for_keyboard(const NMLVFINDITEMW& query) const;
     void item_changed(const NMLISTVIEW& change);
 
+    static constexpr UINT show_model_message = WM_APP + 1;
+
     ListViewModel model_;
+    std::optional<Marks> model_ahead_;
     int view_style_ = report;
     int sort_order_ = ascending;
     std::optional<std::string> edited_title_;
     bool quiet_ = false;  // marks moved by us raise no events
+    HWND title_editor_ = nullptr;         // the edit box of the latest title edit
+    bool focus_back_from_editor_ = false;  // the list has had the focus all along
+    bool handling_input_ = false;          // a mouse button or key is being handled
+    bool current_item_news_ = false;       // held back until the input is handled
 };
 
 }  // namespace kistvar::win32

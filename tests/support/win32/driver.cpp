@@ -27,6 +27,13 @@ HWND handle_of(const ui::Control& control) { return reinterpret_cast<HWND>(contr
 
 LPARAM point_parameter(POINT point) { return MAKELPARAM(point.x, point.y); }
 
+// The list takes the keyboard focus as the button goes down, before it acts
+// on the item (Windows' own list control does so; Wine's only afterwards).
+void press_on(HWND list, UINT message, WPARAM keys, LPARAM at) {
+    if (GetFocus() != list) SetFocus(list);
+    SendMessageW(list, message, keys, at);
+}
+
 // Handles what is queued, without waiting; a quit request left by a closed
 // window is dropped so that it cannot end a later dialog's loop.
 void handle_queued_messages() {
@@ -150,7 +157,7 @@ public:
     void click_item(ui::ListView& list, int index) override {
         HWND target = handle_of(list);
         const LPARAM at = point_parameter(point_on(target, index));
-        SendMessageW(target, WM_LBUTTONDOWN, MK_LBUTTON, at);
+        press_on(target, WM_LBUTTONDOWN, MK_LBUTTON, at);
         SendMessageW(target, WM_LBUTTONUP, 0, at);
         after_action();
     }
@@ -158,7 +165,7 @@ public:
     void double_click_item(ui::ListView& list, int index) override {
         HWND target = handle_of(list);
         const LPARAM at = point_parameter(point_on(target, index));
-        SendMessageW(target, WM_LBUTTONDOWN, MK_LBUTTON, at);
+        press_on(target, WM_LBUTTONDOWN, MK_LBUTTON, at);
         SendMessageW(target, WM_LBUTTONUP, 0, at);
         SendMessageW(target, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
         SendMessageW(target, WM_LBUTTONUP, 0, at);
@@ -171,8 +178,10 @@ public:
         POINT on_screen = point;
         ClientToScreen(target, &on_screen);
         SetCursorPos(on_screen.x, on_screen.y);  // where the pop-up menu opens
-        SendMessageW(target, WM_RBUTTONDOWN, MK_RBUTTON, point_parameter(point));
-        SendMessageW(target, WM_RBUTTONUP, 0, point_parameter(point));
+        // The list follows the mouse after the button goes down until it comes
+        // up again (to tell a click from a drag), so the release is queued first.
+        PostMessageW(target, WM_RBUTTONUP, 0, point_parameter(point));
+        press_on(target, WM_RBUTTONDOWN, MK_RBUTTON, point_parameter(point));
         after_action();
     }
 
@@ -236,11 +245,12 @@ private:
 
     // A chosen item's command reaches the window once the menu has closed.
     void after_action() {
-        if (chosen_command_) {
+        handle_queued_messages();
+        while (chosen_command_) {
             PostMessageW(window_.hwnd(), WM_COMMAND, MAKEWPARAM(*chosen_command_, 0), 0);
             chosen_command_.reset();
+            handle_queued_messages();
         }
-        handle_queued_messages();
     }
 
     // A pop-up menu of ours opened: note it, then pick the queued answer by
