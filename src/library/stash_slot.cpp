@@ -3,6 +3,7 @@
 #include "library/box_paths.h"
 #include "library/box_titles.h"
 #include "platform/files.h"
+#include "platform/settings_file.h"
 #include "platform/text.h"
 #include "settings/setting_keys.h"
 #include "settings/settings_procedures.h"
@@ -24,12 +25,22 @@ std::string free_title_for_the_stash(const App& app) {
 }  // namespace
 
 void keep_stash_of_new_slot(App& app, const std::string& previous_stash) {
-    const std::string stash = stash_file(app);
-    if (app.state.paths[in_use_marker] != other_box_marker || stash == previous_stash) return;
-    if (!file_exists(stash)) return;  // an empty slot: nothing there to keep
+    if (app.state.paths[in_use_marker] != other_box_marker || stash_file(app) == previous_stash) return;
+    // Not asked whether the file is there: a search that fails would say no.
+    // An empty slot just waits, as on a first run, for the game to fill it.
     app.state.paths[in_use_marker] = free_title_for_the_stash(app);
     write_in_use_marker(app);
     app.w.状态条1->set_status_text(in_use_status_part, app.state.paths[in_use_marker]);
+}
+
+bool keep_stash_of_next_slot(App& app, const std::string& next_stash) {
+    if (app.state.paths[in_use_marker] != other_box_marker || stash_file(app) == next_stash) return true;
+    const std::string title = free_title_for_the_stash(app);
+    const setting_keys::Key& key = setting_keys::in_use_marker;
+    if (!write_setting(app.state.settings_file_path, key.section, key.name, title)) return false;
+    app.state.paths[in_use_marker] = title;
+    app.w.状态条1->set_status_text(in_use_status_part, title);
+    return true;
 }
 
 }  // namespace kistvar

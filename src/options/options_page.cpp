@@ -4,6 +4,7 @@
 #include "library/box_paths.h"
 #include "library/stash_slot.h"
 #include "platform/dialogs.h"
+#include "platform/text.h"
 #include "settings/settings_procedures.h"
 
 namespace kistvar {
@@ -46,7 +47,10 @@ void choose_save_folder(App& app) { choose_folder_into(*app.w.编辑框存档路
 void choose_box_folder(App& app) { choose_folder_into(*app.w.编辑框箱子路径); }
 
 void save_options(App& app) {
-    store_options(app);
+    const std::string next_stash =
+        app.w.编辑框存档路径->content() + "\\" +
+        stash_file_name_for(to_text(app.w.组合框1->current_index()), to_text(app.w.组合框2->current_index()));
+    if (keep_stash_of_next_slot(app, next_stash)) store_options(app);
     reload_settings(app);  // everything now follows what the file really holds
 }
 
