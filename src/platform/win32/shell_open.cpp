@@ -3,7 +3,10 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <string>
+
 #include "platform/dialogs.h"
+#include "platform/win32/dialogs_observer.h"
 #include "platform/win32/wide_text.h"
 
 namespace kistvar {
@@ -39,6 +42,8 @@ const wchar_t* absent_if_empty(const std::wstring& text) { return text.empty() ?
 
 void shell_open(int action, std::string_view path, std::string_view parameters, std::string_view working_folder,
                 int window_state) {
+    if (win32::dialog_observer)
+        win32::dialog_observer({win32::DialogKind::shell_open, path, std::to_string(action), 0});
     std::wstring wide_path = win32::widen(path);
     std::wstring wide_parameters = win32::widen(parameters);
     std::wstring wide_folder = win32::widen(working_folder);

@@ -138,6 +138,7 @@ ShownDialog::Kind shown_kind(DialogKind kind) {
         case DialogKind::message_box: return ShownDialog::Kind::message_box;
         case DialogKind::input_box: return ShownDialog::Kind::input_box;
         case DialogKind::folder_chooser: return ShownDialog::Kind::folder_chooser;
+        case DialogKind::shell_open: return ShownDialog::Kind::shell_open;
     }
     return ShownDialog::Kind::message_box;
 }
@@ -146,7 +147,7 @@ void on_dialog(const DialogRequest& request) {
     Answers& all = answers();
     all.shown.push_back({shown_kind(request.kind), std::string(request.text), std::string(request.caption),
                          request.style});
-    all.pending.push_back(action_for(request));
+    if (request.kind != DialogKind::shell_open) all.pending.push_back(action_for(request));
 }
 
 void watch_dialogs() {

@@ -17,7 +17,7 @@ void queue_message_box_answer(int result);                    // result_ok, resu
 void queue_input_box_answer(std::optional<std::string> text);  // typed, then confirmed; nullopt: Cancel
 void queue_folder_answer(std::string path);                   // empty: Cancel
 
-// What was shown since the last call (and clears the record).
+// What was shown since the last call, shell opens included (and clears the record).
 std::vector<ShownDialog> take_shown();
 // Answers queued but never asked for.
 int unused_answers();
