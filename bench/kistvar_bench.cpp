@@ -1,0 +1,209 @@
+// Measures the two operations a large library makes slow, each against the
+// bare file-system work it cannot avoid, in the same run on the same disk:
+//   fill_ratio: filling both lists / listing both box folders;
+//   swap_ratio: 1,000 swaps between my boxes / 1,000 renames of one file.
+// Prints "<backend> fill_ratio=<x>" and "<backend> swap_ratio=<y>" (medians of
+// several repetitions); the absolute times go to the error stream.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <functional>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "app/app.h"
+#include "bench_library.h"
+#include "library/box_lists.h"
+#include "library/box_paths.h"
+#include "library/item_pictures.h"
+#include "library/swap.h"
+#include "platform/files.h"
+#include "platform/settings_file.h"
+#include "settings/setting_keys.h"
+#include "settings/settings_procedures.h"
+#include "ui/bindings.h"
+#include "ui/main_window.h"
+
+namespace kistvar::bench {
+namespace {
+
+#ifdef _WIN32
+constexpr const char* backend_name = "win32";
+#else
+constexpr const char* backend_name = "headless";
+#endif
+
+constexpr int boxes_per_folder = 10000;
+constexpr int operations_per_round = 1000;
+
+struct Options {
+    int fill_rounds = 7;
+    int swap_rounds = 5;
+};
+
+Options read_options(int argc, char** argv) {
+    Options options;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg.rfind("--fill-rounds=", 0) == 0)
+            options.fill_rounds = std::max(1, std::atoi(arg.c_str() + 14));
+        else if (arg.rfind("--swap-rounds=", 0) == 0)
+            options.swap_rounds = std::max(1, std::atoi(arg.c_str() + 14));
+        else
+            throw std::runtime_error("usage: kistvar_bench [--fill-rounds=N] [--swap-rounds=N]");
+    }
+    return options;
+}
+
+void require(bool condition, const char* what) {
+    if (!condition) throw std::runtime_error(std::string("benchmark setup broken: ") + what);
+}
+
+double seconds_of(const std::function<void()>& work) {
+    const auto start = std::chrono::steady_clock::now();
+    work();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+// What any program showing the library must at least do: list both folders.
+int list_box_folders(const BenchLibrary& library) {
+    int found = 0;
+    for (const std::string* folder : {&library.my_boxes_folder, &library.box_folder}) {
+        SearchHandle search;
+        for (std::string name = find_file(*folder + "\\*.bin", 0, true, search); !name.empty();
+             name = find_file("", 0, true, search))
+            ++found;
+    }
+    return found;
+}
+
+// MYBOX.ini as the options page would have stored it, so the start needs no
+// first-run prompt; messages are off so that no swap waits for a click.
+void write_settings(const App& app, const BenchLibrary& library) {
+    namespace keys = setting_keys;
+    const std::string& file = app.state.settings_file_path;
+    auto put = [&](const keys::Key& key, const std::string& value) {
+        require(write_setting(file, key.section, key.name, value), "cannot write MYBOX.ini");
+    };
+    put(keys::save_folder, library.save_folder);
+    put(keys::box_folder, library.box_folder);
+    put(keys::in_use_marker, first_box_in_use);
+    put(keys::quiet, "1");
+}
+
+// The created step of the program, less the first-run prompt and the readme:
+// settings, both lists, the focus on my boxes (which makes it the current list).
+void start(App& app, const BenchLibrary& library) {
+    app.state.settings_file_path = library.program_folder + "\\MYBOX.ini";
+    write_settings(app, library);
+    load_settings(app);
+    const std::string content = std::string("stash of ") + first_box_in_use;
+    require(write_file(stash_file(app), {content}), "cannot write the stash file");
+    refresh_both_lists(app);
+    app.w.超级列表框我的箱子->set_focus();
+    require(app.quiet(), "messages are not off");
+    require(app.state.current_list == app.w.超级列表框我的箱子.get(), "the focus did not make my boxes current");
+}
+
+void measure_fill(App& app, const BenchLibrary& library, int rounds) {
+    std::vector<double> fills, scans;
+    for (int round = 0; round < rounds; ++round) {
+        int found = 0;
+        scans.push_back(seconds_of([&] { found = list_box_folders(library); }));
+        require(found == 2 * boxes_per_folder, "the folders do not hold the boxes");
+        fills.push_back(seconds_of([&] { refresh_both_lists(app); }));
+        require(app.w.超级列表框我的箱子->item_count() == boxes_per_folder + 1 &&
+                    app.w.超级列表框保存箱子->item_count() == boxes_per_folder,
+                "the lists do not show every box");
+    }
+    const double fill = median(fills), scan = median(scans);
+    std::fprintf(stderr, "%s fill: both lists %.1f ms, listing both folders %.1f ms (medians of %d)\n",
+                 backend_name, fill * 1e3, scan * 1e3, rounds);
+    std::printf("%s fill_ratio=%.2f\n", backend_name, fill / scan);
+    std::fflush(stdout);
+}
+
+void measure_swap(App& app, const BenchLibrary& library, int rounds) {
+    ui::ListView& my_list = *app.w.超级列表框我的箱子;
+    // The two boxes swapped in turn, from the middle and the end of the list,
+    // as the in-use box is looked up by title; items keep their places.
+    const std::string titles[2] = {my_box_title(boxes_per_folder / 2), my_box_title(boxes_per_folder - 1)};
+    const int items[2] = {my_list.find_item(titles[0]), my_list.find_item(titles[1])};
+    require(items[0] >= 0 && items[1] >= 0, "the boxes to swap are not listed");
+
+    // Renamed in the same crowded folder the swaps move boxes in and out of.
+    const std::string probe = library.my_boxes_folder + "\\rename probe.tmp";
+    const std::string probe_renamed = library.my_boxes_folder + "\\renamed probe.tmp";
+    require(write_file(probe, {"probe"}), "cannot write the rename probe");
+
+    std::vector<double> swaps, renames, marker_writes;
+    for (int round = 0; round < rounds; ++round) {
+        renames.push_back(seconds_of([&] {
+            for (int n = 0; n < operations_per_round; ++n) {
+                const bool there = n % 2 == 0;
+                require(rename_file(there ? probe : probe_renamed, there ? probe_renamed : probe), "rename failed");
+            }
+        }));
+        swaps.push_back(seconds_of([&] {
+            for (int n = 0; n < operations_per_round; ++n) {
+                my_list.set_selected_item(items[n % 2]);
+                my_list.set_focus();
+                swap(app);
+            }
+        }));
+        // The last swap of a round (an even count) put the second box in.
+        require(app.state.paths[in_use_marker] == titles[1] && shows_in_use(my_list, items[1]) &&
+                    !shows_in_use(my_list, items[0]) && file_exists(my_box_file(app, titles[0])) &&
+                    !file_exists(my_box_file(app, titles[1])),
+                "the swaps did not happen");
+        // The part of every swap that no list can speed up: the in-use marker
+        // written to MYBOX.ini so that a crash cannot lose it. The last write
+        // leaves the marker as the swaps did.
+        marker_writes.push_back(seconds_of([&] {
+            for (int n = 0; n < operations_per_round; ++n) {
+                app.state.paths[in_use_marker] = titles[n % 2];
+                write_in_use_marker(app);
+            }
+        }));
+    }
+    const double swap_time = median(swaps), rename_time = median(renames);
+    std::fprintf(stderr, "%s swap: %d swaps %.1f ms, %d renames %.1f ms, %d in-use marker writes %.1f ms "
+                 "(medians of %d)\n", backend_name, operations_per_round, swap_time * 1e3, operations_per_round,
+                 rename_time * 1e3, operations_per_round, median(marker_writes) * 1e3, rounds);
+    std::printf("%s swap_ratio=%.2f\n", backend_name, swap_time / rename_time);
+    std::fflush(stdout);
+}
+
+int run(int argc, char** argv) {
+    const Options options = read_options(argc, argv);
+    BenchLibrary library(boxes_per_folder, boxes_per_folder);
+    std::unique_ptr<ui::MainWindow> window = ui::create_main_window();
+    App app{State{}, *window};
+    bind_events(app);
+    start(app, library);
+    measure_fill(app, library, options.fill_rounds);
+    measure_swap(app, library, options.swap_rounds);
+    return 0;
+}
+
+}  // namespace
+}  // namespace kistvar::bench
+
+int main(int argc, char** argv) {
+    try {
+        return kistvar::bench::run(argc, argv);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "kistvar_bench: %s\n", error.what());
+        return 1;
+    }
+}
