@@ -19,8 +19,13 @@ HFONT controls_font() {
     static const HFONT font = [] {
         NONCLIENTMETRICSW metrics{};
         metrics.cbSize = sizeof metrics;
-        if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
+        if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
+            // Box titles and captions are mostly Chinese: ask for a face that has
+            // the characters rather than relying on font linking, which not every
+            // system (Wine among them) sets up.
+            metrics.lfMessageFont.lfCharSet = GB2312_CHARSET;
             return CreateFontIndirectW(&metrics.lfMessageFont);
+        }
         return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     }();
     return font;

@@ -1,5 +1,8 @@
 #include "platform/win32/controls_fields.h"
 
+#include <commctrl.h>
+#include <uxtheme.h>
+
 #include <algorithm>
 
 #include "platform/win32/wide_text.h"
@@ -42,6 +45,22 @@ int Win32ComboBox::item_count() const {
 int Win32ComboBox::item_value(int index) const {
     if (index < 0 || index >= item_count()) return -1;
     return static_cast<int>(SendMessageW(window_, CB_GETITEMDATA, static_cast<WPARAM>(index), 0));
+}
+
+GroupBox::GroupBox(HWND window, HBRUSH inside) : TextOnlyWindow(window) {
+    SetWindowTheme(window, L"", L"");
+    SetWindowSubclass(window, &GroupBox::paint_inside, 0, reinterpret_cast<DWORD_PTR>(inside));
+}
+
+GroupBox::~GroupBox() { RemoveWindowSubclass(window_, &GroupBox::paint_inside, 0); }
+
+LRESULT CALLBACK GroupBox::paint_inside(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
+                                        DWORD_PTR inside) {
+    if (message != WM_ERASEBKGND) return DefSubclassProc(window, message, wparam, lparam);
+    RECT area{};
+    GetClientRect(window, &area);
+    FillRect(reinterpret_cast<HDC>(wparam), &area, reinterpret_cast<HBRUSH>(inside));
+    return TRUE;
 }
 
 bool Win32CheckBox::checked() const {

@@ -34,14 +34,27 @@ public:
     void set_checked(bool checked) override;
 };
 
-// A label or a group box: nothing to do but be coloured.
-class TextOnlyWindow final : public ChildWindow {
+// A label: nothing to do but be coloured.
+class TextOnlyWindow : public ChildWindow {
 public:
     explicit TextOnlyWindow(HWND window) : window_(window) {}
     HWND hwnd() const override { return window_; }
 
-private:
+protected:
     HWND window_;
+};
+
+// A group box in the classic look, so that its caption takes the layout's
+// colour, with its inside painted in the window's colour (a group box paints
+// only its frame and caption).
+class GroupBox final : public TextOnlyWindow {
+public:
+    GroupBox(HWND window, HBRUSH inside);
+    ~GroupBox() override;
+
+private:
+    static LRESULT CALLBACK paint_inside(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
+                                         DWORD_PTR inside);
 };
 
 // The text of any window, as UTF-8.

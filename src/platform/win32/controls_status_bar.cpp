@@ -1,6 +1,7 @@
 #include "platform/win32/controls_status_bar.h"
 
 #include <commctrl.h>
+#include <uxtheme.h>
 
 #include "platform/win32/controls_scale.h"
 #include "platform/win32/wide_text.h"
@@ -17,6 +18,8 @@ Win32StatusBar::Win32StatusBar(HWND parent, const layout::ControlSpec& spec, int
     int right_edges[part_count] = {scaled(layout::status_part0_width),
                                    scaled(layout::status_part0_width + layout::status_part1_width)};
     SendMessageW(window_, SB_SETPARTS, part_count, reinterpret_cast<LPARAM>(right_edges));
+    // Visual styles would paint over the bar's own colour.
+    SetWindowTheme(window_, L"", L"");
     SendMessageW(window_, SB_SETBKCOLOR, 0, static_cast<LPARAM>(colour_ref(layout::status_background)));
     set_status_text(0, layout::status_part0_text);
 }

@@ -34,7 +34,7 @@ public:
 
     HWND hwnd() const { return window_; }
     HWND tool_tips() const { return tool_tips_; }
-    // The name of the pop-up menu with this handle, or "" when it is none of ours.
+    // The name of the pop-up menu with this handle (not a sub-menu's), or "".
     std::string_view menu_name(HMENU menu) const;
 
 private:

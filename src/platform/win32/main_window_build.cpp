@@ -84,6 +84,7 @@ void Win32MainWindow::create_frame() {
     tool_tips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
                                  program, nullptr);
+    SendMessageW(tool_tips_, WM_SETFONT, reinterpret_cast<WPARAM>(controls_font()), FALSE);
     list_pictures_ = create_list_pictures();
 }
 
@@ -195,7 +196,8 @@ void Win32MainWindow::create_controls() {
             HWND handle = create_control(spec, group ? L"BUTTON" : L"STATIC",
                                          group ? BS_GROUPBOX | WS_CLIPSIBLINGS : SS_LEFT | SS_NOPREFIX);
             if (group) SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(group_caption_font()), FALSE);
-            auto decoration = std::make_unique<TextOnlyWindow>(handle);
+            auto decoration = group ? std::make_unique<GroupBox>(handle, background_)
+                                    : std::make_unique<TextOnlyWindow>(handle);
             adopt(*decoration, spec);
             decoration->on_window_background = true;
             decorations_.push_back(std::move(decoration));
@@ -220,7 +222,6 @@ std::unique_ptr<Win32Menu> Win32MainWindow::build_menu(std::string_view name, Me
         } else if (has_sub_items(item.name)) {
             HMENU sub_menu = CreatePopupMenu();
             sub_menus[item.name] = sub_menu;
-            menu_names_[sub_menu] = name;
             AppendMenuW(into, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(sub_menu), widen(item.caption).c_str());
         } else {
             const UINT id = next_command_id_++;

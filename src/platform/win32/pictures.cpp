@@ -120,7 +120,7 @@ void draw_options(const Painter& p) {
 }
 
 void draw_refresh(const Painter& p) {
-    p.arc(8, 8, 32, 32, {40, 20}, {30, 9}, green, 5);
+    p.arc(8, 8, 32, 32, {30, 9}, {40, 20}, green, 5);  // nearly all the way round
     p.polygon({{30, 17}, {44, 17}, {42, 4}}, green, green_dark);
 }
 
