@@ -41,6 +41,9 @@ void BoxChecks::begin(const DiskSnapshot& disk) {
     released_.clear();
     copied_.clear();
     stuck_temporaries_.clear();
+    outside_.clear();
+    for (const auto& [path, content] : disk.files)
+        if (path.rfind(world_.outside.native + "/", 0) == 0) outside_.insert(content);
     note_copies(disk);
 }
 
@@ -81,7 +84,7 @@ std::vector<std::string> BoxChecks::after_step(const DiskSnapshot& before, const
 
 void BoxChecks::check_contents_kept(const DiskSnapshot& before, const DiskSnapshot& after, const StepRecord&,
                                     int& lost, std::vector<std::string>& problems) {
-    std::set<std::string> now;
+    std::set<std::string> now = outside_;
     for (const auto& [path, content] : after.files)
         if (is_box_path(path)) now.insert(content);
     for (const auto& [path, content] : before.files) {

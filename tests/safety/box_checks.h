@@ -19,7 +19,8 @@ class BoxChecks {
 public:
     explicit BoxChecks(World& world) : world_(world) {}
 
-    // Starts a sequence: every content on disk now is a box to keep.
+    // Starts a sequence from the whole disk. The files to drop are never
+    // changed by the program, and later snapshots leave them out.
     void begin(const DiskSnapshot& disk);
     // Problems found after a step; `lost` counts the box contents gone for good.
     std::vector<std::string> after_step(const DiskSnapshot& before, const DiskSnapshot& after,
@@ -39,7 +40,8 @@ private:
     World& world_;
     std::set<std::string> released_;  // contents the user let go
     std::set<std::string> copied_;    // contents that may rightly exist more than once
-    std::set<std::string> stuck_temporaries_;  // a fault refused their deletion
+    std::set<std::string> stuck_temporaries_;
+    std::set<std::string> outside_;  // contents of the files to drop  // a fault refused their deletion
 };
 
 }  // namespace kistvar::safety

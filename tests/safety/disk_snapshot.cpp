@@ -1,5 +1,9 @@
 #include "safety/disk_snapshot.h"
 
+#include <dirent.h>
+#include <sys/stat.h>
+
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -41,14 +45,50 @@ std::set<std::string> DiskSnapshot::contents() const {
     return all;
 }
 
-DiskSnapshot take_snapshot(const std::string& root) {
-    DiskSnapshot snapshot;
-    std::error_code error;
-    for (auto it = fs::recursive_directory_iterator(root, error); it != fs::recursive_directory_iterator();
-         it.increment(error)) {
-        if (error) break;
-        if (it->is_regular_file(error)) snapshot.files[it->path().string()] = read_all(it->path());
+namespace {
+
+// A file is read again only when its inode, size or change time moved: most
+// files stay as they are from step to step.
+struct Known {
+    struct stat info;
+    std::string content;
+};
+
+bool unchanged(const struct stat& a, const struct stat& b) {
+    return a.st_ino == b.st_ino && a.st_size == b.st_size && a.st_mtim.tv_sec == b.st_mtim.tv_sec &&
+           a.st_mtim.tv_nsec == b.st_mtim.tv_nsec && a.st_ctim.tv_sec == b.st_ctim.tv_sec &&
+           a.st_ctim.tv_nsec == b.st_ctim.tv_nsec;
+}
+
+void read_folder(const std::string& folder, const std::vector<std::string>& skipped,
+                 std::map<std::string, Known>& known, DiskSnapshot& snapshot) {
+    DIR* directory = opendir(folder.c_str());
+    if (directory == nullptr) return;
+    while (dirent* entry = readdir(directory)) {
+        const std::string name = entry->d_name;
+        if (name == "." || name == "..") continue;
+        const std::string path = folder + "/" + name;
+        struct stat info;
+        if (lstat(path.c_str(), &info) != 0) continue;
+        if (S_ISDIR(info.st_mode)) {
+            if (std::find(skipped.begin(), skipped.end(), path) == skipped.end())
+                read_folder(path, skipped, known, snapshot);
+        } else if (S_ISREG(info.st_mode)) {
+            auto it = known.find(path);
+            if (it == known.end() || !unchanged(it->second.info, info))
+                it = known.insert_or_assign(path, Known{info, read_all(path)}).first;
+            snapshot.files[path] = it->second.content;
+        }
     }
+    closedir(directory);
+}
+
+}  // namespace
+
+DiskSnapshot take_snapshot(const std::string& root, const std::vector<std::string>& skipped) {
+    static std::map<std::string, Known> known;
+    DiskSnapshot snapshot;
+    read_folder(root, skipped, known, snapshot);
     return snapshot;
 }
 

@@ -20,8 +20,8 @@ struct DiskSnapshot {
     const std::string& content_of(const std::string& path) const { return files.at(path); }
 };
 
-// Reads every regular file below `root` (all levels).
-DiskSnapshot take_snapshot(const std::string& root);
+// Reads every regular file below `root` (all levels) but in the skipped folders.
+DiskSnapshot take_snapshot(const std::string& root, const std::vector<std::string>& skipped = {});
 
 bool is_temporary_name(const std::string& path);
 

@@ -21,7 +21,7 @@ namespace {
 
 constexpr std::uint64_t default_sequences = 10000;
 constexpr int shortest_sequence = 30;
-constexpr int longest_sequence = 40;
+constexpr int longest_sequence = 34;
 constexpr int failing_seeds_shown = 5;
 
 std::optional<std::uint64_t> from_environment(const char* name) {
@@ -66,8 +66,11 @@ std::vector<std::string> run_sequence(World& world, std::uint64_t seed, bool ver
 
     UserSteps user(world, random);
     BoxChecks checks(world);
-    DiskSnapshot before = take_snapshot(world.root());
-    checks.begin(before);
+    // The program folder holds no box, and the program never writes the
+    // folder of files to drop: one look at it per sequence is enough.
+    const std::vector<std::string> not_watched = {world.program_folder.native, world.outside.native};
+    checks.begin(take_snapshot(world.root()));
+    DiskSnapshot before = take_snapshot(world.root(), not_watched);
     std::vector<std::string> problems;
     for (int number = 1; number <= steps && problems.empty(); ++number) {
         std::set<std::string> undeletable;
@@ -78,7 +81,7 @@ std::vector<std::string> run_sequence(World& world, std::uint64_t seed, bool ver
         step.faults = fault_seam::failures_made();
         fault_seam::disarm();
 
-        DiskSnapshot after = take_snapshot(world.root());
+        DiskSnapshot after = take_snapshot(world.root(), not_watched);
         std::vector<std::string> found = checks.after_step(before, after, step, totals.lost);
         ++totals.steps;
         totals.faults += step.faults;
