@@ -133,15 +133,11 @@ void Win32MainWindow::create_controls() {
     };
     auto combo_box = [&](std::string_view name) {
         const auto& spec = layout::control(name);
+        // The closed box takes the height its font needs (about the layout's 20
+        // pixels); the window's height also covers the opened list below it.
         constexpr int drop_down_height = 120;
         HWND handle = create_control(spec, WC_COMBOBOXW, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0,
                                      drop_down_height);
-        // The closed box is as tall as the layout says, whatever the font.
-        RECT closed{};
-        GetWindowRect(handle, &closed);
-        const auto field = SendMessageW(handle, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
-        const auto wanted = field + scaled(spec.height) - (closed.bottom - closed.top);
-        if (wanted > 0) SendMessageW(handle, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), wanted);
         auto combo = std::make_unique<Win32ComboBox>(handle, spec.items);
         adopt(*combo, spec);
         return combo;

@@ -1,0 +1,24 @@
+#include "ui_window_fixture.h"
+
+#include "platform/win32/wide_text.h"
+
+namespace kistvar::test {
+
+HWND RealWindowTest::child_captioned(std::string_view caption) {
+    const std::wstring wanted = win32::widen(caption);
+    for (HWND child = GetWindow(real().hwnd(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t text[256] = {};
+        GetWindowTextW(child, text, 256);
+        if (wanted == text) return child;
+    }
+    return nullptr;
+}
+
+RECT RealWindowTest::placed(HWND child) {
+    RECT area{};
+    GetWindowRect(child, &area);
+    MapWindowPoints(nullptr, real().hwnd(), reinterpret_cast<POINT*>(&area), 2);
+    return area;
+}
+
+}  // namespace kistvar::test
