@@ -1,7 +1,8 @@
 // Test-only window onto the modal dialogs and the shell opens. The program
 // never sets it; the Win32 test support does, to record what was shown (a
 // message box's style is known for certain only from inside). It only
-// watches: the test support answers each dialog through its window.
+// watches: the test support answers each dialog through its window. While
+// it is set, shell opens are recorded and not carried out.
 #pragma once
 
 #include <string_view>

@@ -42,8 +42,12 @@ const wchar_t* absent_if_empty(const std::wstring& text) { return text.empty() ?
 
 void shell_open(int action, std::string_view path, std::string_view parameters, std::string_view working_folder,
                 int window_state) {
-    if (win32::dialog_observer)
+    if (win32::dialog_observer) {
+        // Under test the open is recorded, never carried out: a test must not
+        // leave an editor or a file manager running behind it.
         win32::dialog_observer({win32::DialogKind::shell_open, path, std::to_string(action), 0});
+        return;
+    }
     std::wstring wide_path = win32::widen(path);
     std::wstring wide_parameters = win32::widen(parameters);
     std::wstring wide_folder = win32::widen(working_folder);
