@@ -88,8 +88,11 @@ void my_list_current_item_changed(App& app) {
     app.w.超级按钮删除->set_disabled(in_use);
 }
 
+// A saved box is never the box in use: it can always be swapped in and
+// deleted, whatever the box picked before in the other list disabled.
 void saved_list_current_item_changed(App& app) {
     if (app.w.超级按钮更换->disabled()) app.w.超级按钮更换->set_disabled(false);
+    if (app.w.超级按钮删除->disabled()) app.w.超级按钮删除->set_disabled(false);
 }
 
 void my_list_right_click(App& app) {

@@ -89,6 +89,9 @@ void swap(App& app) {
             messages::show_unless_quiet(app, messages::swap_back_occupied(previous));
             return;
         }
+        // A box folder made after the start (a first run does so) has no
+        // MYBOX yet; the box in use needs it to go home.
+        if (!file_exists(my_boxes_folder(app))) create_folder(my_boxes_folder(app));
         // Renamed, never copied: the copy fallback of move_file would replace
         // a box that the check above failed to see.
         if (!rename_file(stash_file(app), my_box_file(app, previous))) {
