@@ -104,11 +104,19 @@ TEST(Screenshots, DISABLED_EveryLookOfTheWindow) {
     let_the_window_paint(800);
     save_screen("library-page");
 
+    auto point_at = [&](ui::Control& control, int dx, int dy) {
+        RECT area{};
+        GetWindowRect(reinterpret_cast<HWND>(control.window_handle()), &area);
+        SetCursorPos(area.left + dx, area.top + dy);
+        let_the_window_paint(300);
+    };
+    point_at(*w.超级列表框我的箱子, 40, 50);
     {
         MenuPhotographer photographer("menu-box-selected");
         w.超级列表框我的箱子->on_right_click = [&] { w.右键菜单->popup(); };
         driver->right_click_item(*w.超级列表框我的箱子, 1);
     }
+    point_at(*w.超级列表框保存箱子, 100, 200);
     {
         MenuPhotographer photographer("menu-no-selection");
         w.超级列表框保存箱子->on_right_click = [&] { w.无选项右键菜单->popup(); };

@@ -175,9 +175,8 @@ public:
     void right_click_item(ui::ListView& list, int index) override {
         HWND target = handle_of(list);
         const POINT point = point_on(target, index);
-        POINT on_screen = point;
-        ClientToScreen(target, &on_screen);
-        SetCursorPos(on_screen.x, on_screen.y);  // where the pop-up menu opens
+        // The pointer itself stays where it is: moving it would queue mouse
+        // moves that the list could take for the start of a drag.
         // The list follows the mouse after the button goes down until it comes
         // up again (to tell a click from a drag), so the release is queued first.
         PostMessageW(target, WM_RBUTTONUP, 0, point_parameter(point));
