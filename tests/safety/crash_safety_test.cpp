@@ -1,0 +1,161 @@
+// A write of MYBOX.ini or of a new box that stops at any point, by a failing
+// step or by the process being killed, leaves the old file or the new one,
+// never a half file, and nothing that could be taken for a box.
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <random>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/fault_seam.h"
+#include "platform/files.h"
+#include "platform/gb18030.h"
+#include "platform/profile_text.h"
+#include "platform/settings_file.h"
+#include "support/temp_folder.h"
+
+namespace kistvar {
+namespace {
+
+using test::read_on_disk;
+using test::write_on_disk;
+
+// Everything in the folder, as the box lists would search it and as it is.
+std::vector<std::string> boxes_listed(const std::string& folder) {
+    std::vector<std::string> names;
+    SearchHandle search;
+    for (std::string name = find_file(folder + "\\*.bin", 0, true, search); !name.empty();
+         name = find_file("", 0, true, search))
+        names.push_back(name);
+    return names;
+}
+
+std::vector<std::string> everything_in(const std::string& folder) {
+    std::vector<std::string> names;
+    SearchHandle search;
+    for (std::string name = find_file(folder + "\\*", 0, true, search); !name.empty();
+         name = find_file("", 0, true, search))
+        names.push_back(name);
+    return names;
+}
+
+class CrashSafety : public ::testing::Test {
+protected:
+    void TearDown() override { fault_seam::disarm(); }
+
+    // The number of file calls `write` makes when nothing fails.
+    template <class Write>
+    static std::uint64_t calls_of(Write write) {
+        fault_seam::disarm();
+        write();
+        return fault_seam::calls_seen();
+    }
+
+    test::TempFolder temp;
+    const std::string settings = temp / "MYBOX.ini";
+    const std::string box = temp / "MYBOX 2012年10月23日9时.bin";
+};
+
+TEST_F(CrashSafety, ASettingWriteFailingAtAnyStepLeavesTheOldFileOrTheNew) {
+    const std::string old_bytes = gb18030::from_utf8("[路径]\r\n存档=C:\\save\r\n[状态]\r\n正在使用=MYBOX 1\r\n");
+    const std::string new_bytes = profile_text::write_value(old_bytes, gb18030::from_utf8("状态"),
+                                                            gb18030::from_utf8("正在使用"), "beta");
+    auto write = [&] { return write_setting(settings, "状态", "正在使用", "beta"); };
+    write_on_disk(settings, old_bytes);
+    const std::uint64_t calls = calls_of(write);
+    ASSERT_GE(calls, 5u);  // read, open, write, flush, close, replace
+
+    for (std::uint64_t failing = 1; failing <= calls; ++failing) {
+        SCOPED_TRACE("call " + std::to_string(failing) + " fails");
+        write_on_disk(settings, old_bytes);
+        fault_seam::fail_call_number(failing);
+        const bool written = write();
+        fault_seam::disarm();
+        EXPECT_FALSE(written);
+        EXPECT_EQ(read_on_disk(settings), old_bytes);
+        EXPECT_EQ(everything_in(temp.path()), std::vector<std::string>{"MYBOX.ini"});
+    }
+    EXPECT_TRUE(write());
+    EXPECT_EQ(read_on_disk(settings), new_bytes);
+}
+
+TEST_F(CrashSafety, ABoxWriteFailingAtAnyStepLeavesNoFileOrTheOldOne) {
+    const std::string content(4096, 'B');
+    auto write_new = [&] { return write_file_atomically(box, content, false); };
+    const std::uint64_t calls = calls_of(write_new);
+    for (std::uint64_t failing = 1; failing <= calls; ++failing) {
+        SCOPED_TRACE("call " + std::to_string(failing) + " fails");
+        delete_file(box);
+        fault_seam::fail_call_number(failing);
+        EXPECT_FALSE(write_new());
+        fault_seam::disarm();
+        EXPECT_TRUE(everything_in(temp.path()).empty());
+    }
+    // Over an existing box (the program never asks for this; the service must still hold).
+    auto replace = [&] { return write_file_atomically(box, content, true); };
+    write_on_disk(box, "old box");
+    const std::uint64_t replace_calls = calls_of(replace);
+    for (std::uint64_t failing = 1; failing <= replace_calls; ++failing) {
+        write_on_disk(box, "old box");
+        fault_seam::fail_call_number(failing);
+        EXPECT_FALSE(replace());
+        fault_seam::disarm();
+        EXPECT_EQ(read_on_disk(box), "old box");
+        EXPECT_EQ(everything_in(temp.path()).size(), 1u);
+    }
+}
+
+// A child writes in a loop, alternating two versions; it is killed at a random
+// moment. The file is then one version whole, and a temporary file the kill
+// left behind is never listed as a box and does not stop the next write.
+template <class WriteVersion>
+void kill_while_writing(const std::string& folder, const std::string& path, const std::set<std::string>& versions,
+                        WriteVersion write_version) {
+    std::mt19937_64 random(2012);
+    for (int round = 0; round < 60; ++round) {
+        pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            for (int n = 0;; ++n) write_version(n % 2);
+        }
+        usleep(static_cast<useconds_t>(200 + random() % 3000));
+        kill(child, SIGKILL);
+        int status = 0;
+        waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFSIGNALED(status));
+
+        const std::string bytes = read_on_disk(path);
+        ASSERT_TRUE(versions.count(bytes)) << "round " << round << ": a half file of " << bytes.size() << " bytes";
+        for (const std::string& name : boxes_listed(folder))
+            EXPECT_EQ(name.find(".kistvar-tmp-"), std::string::npos) << "a temporary file listed as a box";
+    }
+    write_version(0);
+    EXPECT_TRUE(versions.count(read_on_disk(path)));
+}
+
+TEST_F(CrashSafety, KillingTheProcessWhileItWritesTheSettingsLeavesAWholeFile) {
+    // Long values, so that a kill often lands inside a write.
+    const std::string values[] = {std::string(200000, 'a'), std::string(150000, 'b')};
+    std::string first = profile_text::write_value("", gb18030::from_utf8("路径"), gb18030::from_utf8("存档"), "C:\\save");
+    std::set<std::string> versions;
+    for (const std::string& value : values)
+        versions.insert(profile_text::write_value(first, gb18030::from_utf8("状态"), gb18030::from_utf8("正在使用"), value));
+    write_on_disk(settings, *versions.begin());
+    kill_while_writing(temp.path(), settings, versions,
+                       [&](int which) { write_setting(settings, "状态", "正在使用", values[which]); });
+}
+
+TEST_F(CrashSafety, KillingTheProcessWhileItWritesABoxLeavesAWholeBox) {
+    const std::string contents[] = {std::string(300000, 'x'), std::string(250000, 'y')};
+    write_on_disk(box, contents[0]);
+    kill_while_writing(temp.path(), box, {contents[0], contents[1]},
+                       [&](int which) { write_file_atomically(box, contents[which], true); });
+}
+
+}  // namespace
+}  // namespace kistvar
