@@ -165,16 +165,21 @@ TEST_F(RealWindowTest, StatusBarHasPartsOf80And1000Pixels) {
     EXPECT_EQ(edges[1], 1080);
 }
 
-TEST_F(RealWindowTest, ImageButtonsShowNoTextAndEachHasATip) {
+// A screen reader names a button by its window text; the owner draw never paints it.
+TEST_F(RealWindowTest, ImageButtonsAreNamedByTheirTipsAndEachHasATip) {
     HWND tips = real().tool_tips();
     EXPECT_EQ(SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0), 7);
-    EXPECT_EQ(text_of(handle(*w().超级按钮新建)), "");
+    EXPECT_EQ(text_of(handle(*w().超级按钮新建)), "增加一个我的箱子");
+    EXPECT_EQ(GetWindowLongPtrW(handle(*w().超级按钮新建), GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
     w().超级按钮高级->set_tool_tip_text("返回");
     EXPECT_EQ(SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0), 7);
+    EXPECT_EQ(text_of(handle(*w().超级按钮高级)), "返回");
     w().超级按钮高级->set_tool_tip_text("");
     EXPECT_EQ(SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0), 6);
+    EXPECT_EQ(text_of(handle(*w().超级按钮高级)), "");
     w().超级按钮高级->set_tool_tip_text("高级选项");
     EXPECT_EQ(SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0), 7);
+    EXPECT_EQ(text_of(handle(*w().超级按钮高级)), "高级选项");
 }
 
 TEST_F(RealWindowTest, MenusArePopUpsWithTheirSeparatorsAndSubMenus) {

@@ -7,6 +7,8 @@ namespace kistvar::test {
 HWND RealWindowTest::child_captioned(std::string_view caption) {
     const std::wstring wanted = win32::widen(caption);
     for (HWND child = GetWindow(real().hwnd(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        // Image buttons carry their tool-tip as text for screen readers, but show none.
+        if ((GetWindowLongPtrW(child, GWL_STYLE) & BS_TYPEMASK) == BS_OWNERDRAW) continue;
         wchar_t text[256] = {};
         GetWindowTextW(child, text, 256);
         if (wanted == text) return child;

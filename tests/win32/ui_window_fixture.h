@@ -24,7 +24,7 @@ protected:
     win32::Win32MainWindow& real() { return dynamic_cast<win32::Win32MainWindow&>(*window_); }
     Driver& driver() { return *driver_; }
     static HWND handle(const ui::Control& control) { return reinterpret_cast<HWND>(control.window_handle()); }
-    // The child window whose text is the caption; nullptr when none.
+    // The child window whose text is the caption, image buttons left out; nullptr when none.
     HWND child_captioned(std::string_view caption);
     // The child's rectangle in the main window's client coordinates.
     RECT placed(HWND child);

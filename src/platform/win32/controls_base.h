@@ -46,12 +46,18 @@ inline COLORREF colour_ref(ui::layout::Rgb colour) { return RGB(colour.r, colour
 
 // A child window of `parent` at a layout rectangle (96-DPI pixels, relative to
 // the parent's client area), in the controls' font, with `id` as its control id.
+// The rectangle is remembered, so the child can be placed again at another DPI.
 HWND create_child(HWND parent, const wchar_t* window_class, std::string_view text, DWORD style,
                   DWORD extended_style, int x, int y, int width, int height, int id);
 
-// The font of ordinary control texts; lives as long as the program.
+// Places every child made by create_child again at the current DPI, and gives
+// it the font for that DPI (the group caption font to those that had it).
+void place_children_again(HWND parent);
+
+// The font of ordinary control texts at the current DPI; each lives as long
+// as the program.
 HFONT controls_font();
-// The group boxes' caption font: 16 pixels, regular, GB2312 character set.
+// The group boxes' caption font: 16 pixels at 96 DPI, regular, GB2312 character set.
 HFONT group_caption_font();
 
 }  // namespace kistvar::win32

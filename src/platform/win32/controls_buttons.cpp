@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "platform/win32/controls_scale.h"
 #include "platform/win32/wide_text.h"
 
 namespace kistvar::win32 {
@@ -33,11 +34,13 @@ void Win32ImageButton::set_tool_tip_text(std::string_view text) {
     TOOLINFOW tool = tool_for(window_, GetParent(window_));
     const bool had_tip = !tool_tip_.empty();
     tool_tip_ = text;
+    std::wstring wide = widen(text);
+    // Screen readers name a button by its text; the owner draw never paints it.
+    SetWindowTextW(window_, wide.c_str());
     if (text.empty()) {
         if (had_tip) SendMessageW(tool_tips_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
         return;
     }
-    std::wstring wide = widen(text);
     tool.lpszText = wide.data();
     SendMessageW(tool_tips_, had_tip ? TTM_UPDATETIPTEXTW : TTM_ADDTOOLW, 0,
                  reinterpret_cast<LPARAM>(&tool));
@@ -59,10 +62,11 @@ void Win32ImageButton::on_draw_item(const DRAWITEMSTRUCT& item) {
     HBRUSH background = CreateSolidBrush(colour_ref(ui::layout::window_background));
     FillRect(canvas, &all, background);
     DeleteObject(background);
-    const int size = ui::layout::image_button_size;
-    draw_button_picture(canvas, {(width - size) / 2, (height - size) / 2}, picture_, look);
+    const int size = scaled(ui::layout::image_button_size);
+    draw_button_picture(canvas, {(width - size) / 2, (height - size) / 2}, picture_, look, current_dpi());
     if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
-        RECT focus{2, 2, width - 2, height - 2};
+        const int inset = scaled(2);
+        RECT focus{inset, inset, width - inset, height - inset};
         DrawFocusRect(canvas, &focus);
     }
     BitBlt(item.hDC, area.left, area.top, width, height, canvas, 0, 0, SRCCOPY);
@@ -96,6 +100,21 @@ LRESULT CALLBACK Win32ImageButton::track_mouse(HWND window, UINT message, WPARAM
         break;
     case WM_ERASEBKGND:
         return TRUE;  // the owner draw paints every pixel
+    case WM_GETDLGCODE:
+        // Enter clicks a focused image button, as it does a push button; the
+        // dialog manager would otherwise take it for the window's default button.
+        if (lparam && reinterpret_cast<const MSG*>(lparam)->message == WM_KEYDOWN &&
+            reinterpret_cast<const MSG*>(lparam)->wParam == VK_RETURN)
+            return DLGC_BUTTON | DLGC_WANTALLKEYS;
+        break;
+    case WM_KEYDOWN:
+        if (wparam == VK_RETURN) {
+            // The same notification a mouse click sends, so the same guard and event follow.
+            SendMessageW(GetParent(window), WM_COMMAND,
+                         MAKEWPARAM(GetDlgCtrlID(window), BN_CLICKED), reinterpret_cast<LPARAM>(window));
+            return 0;
+        }
+        break;
     }
     return DefSubclassProc(window, message, wparam, lparam);
 }

@@ -1,6 +1,13 @@
 #include "platform/win32/controls_menu.h"
 
 namespace kistvar::win32 {
+namespace {
+
+std::optional<POINT> next_menu_at;
+
+}  // namespace
+
+void popup_next_menu_at(std::optional<POINT> screen_point) { next_menu_at = screen_point; }
 
 bool Win32MenuItem::checked() const {
     return (GetMenuState(menu_, command_id_, MF_BYCOMMAND) & MF_CHECKED) != 0;
@@ -25,12 +32,18 @@ void Win32MenuItem::choose() {
 Win32Menu::~Win32Menu() { DestroyMenu(menu_); }
 
 void Win32Menu::popup() {
-    POINT cursor{};
-    GetCursorPos(&cursor);
+    POINT at{};
+    if (next_menu_at) {
+        at = *next_menu_at;
+    } else {
+        GetCursorPos(&at);
+        at.x += 3;
+        at.y += 3;
+    }
     // Without the owner in the foreground a pop-up menu does not close when
     // the user clicks elsewhere.
     if (IsWindowVisible(owner_)) SetForegroundWindow(owner_);
-    TrackPopupMenu(menu_, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, cursor.x + 3, cursor.y + 3, 0,
+    TrackPopupMenu(menu_, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0,
                    owner_, nullptr);
 }
 

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string_view>
 
 #include "ui/controls.h"
@@ -28,6 +29,11 @@ private:
     HMENU menu_;
     UINT command_id_;
 };
+
+// Where the next pop-up menu opens instead of at the mouse pointer (screen
+// coordinates; nullopt: at the pointer again). A menu opened from the
+// keyboard belongs at the item it is about, not where the mouse happens to be.
+void popup_next_menu_at(std::optional<POINT> screen_point);
 
 class Win32Menu final : public ui::Menu {
 public:

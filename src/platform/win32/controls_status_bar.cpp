@@ -15,13 +15,17 @@ Win32StatusBar::Win32StatusBar(HWND parent, const layout::ControlSpec& spec, int
     : NativeControl(create_child(parent, STATUSCLASSNAMEW, "",
                                  WS_VISIBLE | CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER, 0,
                                  spec.x, spec.y, spec.width, spec.height, id)) {
-    int right_edges[part_count] = {scaled(layout::status_part0_width),
-                                   scaled(layout::status_part0_width + layout::status_part1_width)};
-    SendMessageW(window_, SB_SETPARTS, part_count, reinterpret_cast<LPARAM>(right_edges));
+    fit_to_dpi();
     // Visual styles would paint over the bar's own colour.
     SetWindowTheme(window_, L"", L"");
     SendMessageW(window_, SB_SETBKCOLOR, 0, static_cast<LPARAM>(colour_ref(layout::status_background)));
     set_status_text(0, layout::status_part0_text);
+}
+
+void Win32StatusBar::fit_to_dpi() {
+    int right_edges[part_count] = {scaled(layout::status_part0_width),
+                                   scaled(layout::status_part0_width + layout::status_part1_width)};
+    SendMessageW(window_, SB_SETPARTS, part_count, reinterpret_cast<LPARAM>(right_edges));
 }
 
 std::string Win32StatusBar::status_text(int part) const {

@@ -14,6 +14,8 @@ public:
 
     std::string status_text(int part) const override;
     void set_status_text(int part, std::string_view text) override;
+    // The parts' widths for the current DPI (the bar's place comes with the other controls').
+    void fit_to_dpi();
 
 private:
     static constexpr int part_count = 2;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "platform/win32/controls_menu.h"
 #include "platform/win32/controls_scale.h"
 #include "platform/win32/wide_text.h"
 
@@ -56,10 +57,30 @@ Win32ListView::Win32ListView(HWND parent, const layout::ControlSpec& spec, int x
     SendMessageW(window_, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(background));
     SendMessageW(window_, LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(background));
     SendMessageW(window_, LVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(colour_ref(spec.text_colour)));
+    use_pictures(pictures);
+    SetWindowSubclass(window_, &Win32ListView::watch_input, 0, reinterpret_cast<DWORD_PTR>(this));
+}
+
+void Win32ListView::use_pictures(HIMAGELIST pictures) {
     // One image list serves every view, so the pictures keep their 32 x 32 size.
     SendMessageW(window_, LVM_SETIMAGELIST, LVSIL_NORMAL, reinterpret_cast<LPARAM>(pictures));
     SendMessageW(window_, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(pictures));
-    SetWindowSubclass(window_, &Win32ListView::watch_input, 0, reinterpret_cast<DWORD_PTR>(this));
+    SendMessageW(window_, LVM_SETCOLUMNWIDTH, 0, scaled(layout::list_column_width));
+}
+
+void Win32ListView::context_menu_from_keyboard() {
+    const int item = selected_item();
+    RECT at{};
+    if (item >= 0) {
+        SendMessageW(window_, LVM_ENSUREVISIBLE, static_cast<WPARAM>(item), FALSE);
+        at.left = LVIR_LABEL;
+        SendMessageW(window_, LVM_GETITEMRECT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&at));
+    }
+    POINT anchor{at.left, item >= 0 ? (at.top + at.bottom) / 2 : 0};
+    ClientToScreen(window_, &anchor);
+    popup_next_menu_at(anchor);
+    if (!quiet_) fire(on_right_click);
+    popup_next_menu_at(std::nullopt);
 }
 
 Win32ListView::~Win32ListView() { RemoveWindowSubclass(window_, &Win32ListView::watch_input, 0); }
@@ -82,6 +103,31 @@ LRESULT CALLBACK Win32ListView::watch_input(HWND window, UINT message, WPARAM wp
     switch (message) {
     case show_model_message:
         return 0;
+    case WM_GETDLGCODE:
+        // Enter activates the item, as a double-click does, rather than
+        // going to the window as its default button.
+        if (lparam && reinterpret_cast<const MSG*>(lparam)->message == WM_KEYDOWN &&
+            reinterpret_cast<const MSG*>(lparam)->wParam == VK_RETURN)
+            return DefSubclassProc(window, message, wparam, lparam) | DLGC_WANTALLKEYS;
+        break;
+    case WM_KEYUP:
+    case WM_SYSKEYDOWN:
+        // The context-menu key and Shift+F10 ask for the menu here, whatever
+        // the system's own window procedure makes of them.
+        if ((message == WM_KEYUP && wparam == VK_APPS) ||
+            (message == WM_SYSKEYDOWN && wparam == VK_F10 && (GetKeyState(VK_SHIFT) & 0x8000))) {
+            SendMessageW(window, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(window), -1);
+            return 0;
+        }
+        break;
+    case WM_CONTEXTMENU:
+        // From the keyboard the position is (-1, -1); the mouse's right button
+        // has raised its event already.
+        if (lparam == -1) {
+            list.context_menu_from_keyboard();
+            return 0;
+        }
+        break;
     case WM_SETFOCUS: {
         list.focus_back_from_editor_ = wparam && reinterpret_cast<HWND>(wparam) == list.title_editor_;
         const LRESULT result = DefSubclassProc(window, message, wparam, lparam);
@@ -100,9 +146,8 @@ LRESULT CALLBACK Win32ListView::watch_input(HWND window, UINT message, WPARAM wp
         }
         return result;
     }
-    default:
-        return DefSubclassProc(window, message, wparam, lparam);
     }
+    return DefSubclassProc(window, message, wparam, lparam);
 }
 
 void Win32ListView::report_current_item() {

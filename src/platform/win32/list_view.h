@@ -45,6 +45,9 @@ public:
 
     std::optional<LRESULT> on_notify(const NMHDR& header) override;
 
+    // After a DPI change: pictures drawn for the new DPI, and the column's width.
+    void use_pictures(HIMAGELIST pictures);
+
 private:
     // The first item with the mark (LVNI_SELECTED, LVNI_FOCUSED), or -1.
     int marked(UINT mark) const;
@@ -64,6 +67,8 @@ private:
     void cancel_label_edit();
     // Raises current item changed held back while the control was still moving marks.
     void report_current_item();
+    // The context-menu key or Shift+F10: the right-click event, the menu at the selected item.
+    void context_menu_from_keyboard();
     static LRESULT CALLBACK watch_input(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
                                         DWORD_PTR self);
 

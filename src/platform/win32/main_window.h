@@ -1,5 +1,5 @@
-// The program's one window: a fixed 800 x 600 client area holding every
-// control of the layout. Its window procedure routes each control's messages
+// The program's one window: a fixed 800 x 600 client area (at 96 DPI, larger
+// at higher DPI) holding every control of the layout. Its window procedure routes each control's messages
 // to the control object that handles them.
 #pragma once
 
@@ -31,6 +31,9 @@ public:
     Win32MainWindow& operator=(const Win32MainWindow&) = delete;
 
     void show_and_run() override;
+    // One message of the program's loop: the window's keys first, then Tab and
+    // the other dialog keys, then the ordinary translation and dispatch.
+    void handle_input(MSG& message);
 
     HWND hwnd() const { return window_; }
     HWND tool_tips() const { return tool_tips_; }
@@ -43,11 +46,20 @@ private:
     LRESULT colour_control(UINT message, WPARAM wparam, LPARAM lparam);
     ChildWindow* child(HWND window) const;
     void centre();
+    // The keys that mean something anywhere in the window; true when taken.
+    bool take_window_key(const MSG& message);
+    // Clicks a control through the notification the mouse would send.
+    void send_click(HWND control) const;
+    // After a move to a monitor of another DPI: places, fonts, pictures and icons for it.
+    void fit_to_dpi();
+    void set_icons();
+    SIZE frame_size() const;
 
     // Building (main_window_build.cpp).
     void create_frame();
     void create_controls();
     void create_menus();
+    void order_for_tab();
     void adopt(ChildWindow& control, const ui::layout::ControlSpec& spec);
     HWND create_control(const ui::layout::ControlSpec& spec, const wchar_t* window_class, DWORD style,
                         DWORD extended_style = 0, int extra_height = 0);
@@ -58,6 +70,8 @@ private:
     HWND tool_tips_ = nullptr;
     HBRUSH background_ = nullptr;
     HIMAGELIST list_pictures_ = nullptr;
+    HICON big_icon_ = nullptr;
+    HICON small_icon_ = nullptr;
     Win32Pages* pages_ = nullptr;
     bool ole_started_ = false;
     bool tearing_down_ = false;  // destroyed by the program, not closed by the user

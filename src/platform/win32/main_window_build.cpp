@@ -53,6 +53,7 @@ Win32MainWindow::Win32MainWindow() {
     ole_started_ = SUCCEEDED(OleInitialize(nullptr));  // drop targets need OLE on this thread
     create_frame();
     create_controls();
+    order_for_tab();
     create_menus();
 }
 
@@ -63,21 +64,32 @@ void Win32MainWindow::create_frame() {
     window_class.cbSize = sizeof window_class;
     window_class.lpfnWndProc = &Win32MainWindow::window_procedure;
     window_class.hInstance = program;
+    // The class icons are the system's sizes; set_icons() gives the window ones for its DPI.
     window_class.hIcon = LoadIconW(program, MAKEINTRESOURCEW(1));
     if (!window_class.hIcon) window_class.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+    window_class.hIconSm = static_cast<HICON>(LoadImageW(program, MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                                         GetSystemMetrics(SM_CXSMICON),
+                                                         GetSystemMetrics(SM_CYSMICON), 0));
     window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     window_class.hbrBackground = background_;
     window_class.lpszClassName = window_class_name;
     RegisterClassExW(&window_class);  // fails harmlessly when a second window registers it again
 
-    RECT frame{0, 0, scaled(layout::client_width), scaled(layout::client_height)};
-    AdjustWindowRectEx(&frame, frame_style, FALSE, frame_extended_style);
+    set_current_dpi(dpi_of(nullptr));
+    const SIZE size = frame_size();
     // The procedure routes nothing until window_ is set, after creation.
     HWND created = CreateWindowExW(frame_extended_style, window_class_name, widen(layout::window_title).c_str(),
-                                   frame_style, CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
-                                   frame.bottom - frame.top, nullptr, nullptr, program, this);
+                                   frame_style, CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy, nullptr, nullptr,
+                                   program, this);
     SetClassLongPtrW(created, GCLP_HBRBACKGROUND, reinterpret_cast<LONG_PTR>(background_));
     window_ = created;
+    // The monitor the window landed on decides; the controls are made after this.
+    if (const int dpi = dpi_of(window_); dpi != current_dpi()) {
+        set_current_dpi(dpi);
+        const SIZE at_dpi = frame_size();
+        SetWindowPos(window_, nullptr, 0, 0, at_dpi.cx, at_dpi.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    set_icons();
     centre();
     window = std::make_unique<Win32Window>(window_);
 
@@ -85,7 +97,38 @@ void Win32MainWindow::create_frame() {
                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
                                  program, nullptr);
     SendMessageW(tool_tips_, WM_SETFONT, reinterpret_cast<WPARAM>(controls_font()), FALSE);
-    list_pictures_ = create_list_pictures();
+    list_pictures_ = create_list_pictures(current_dpi());
+}
+
+SIZE Win32MainWindow::frame_size() const {
+    const SIZE client{scaled(layout::client_width), scaled(layout::client_height)};
+    // A window that exists has its frame already drawn for its DPI: keep that frame.
+    RECT outside{}, inside{};
+    if (window_ && GetWindowRect(window_, &outside) && GetClientRect(window_, &inside))
+        return {client.cx + (outside.right - outside.left) - inside.right,
+                client.cy + (outside.bottom - outside.top) - inside.bottom};
+    RECT frame{0, 0, client.cx, client.cy};
+    using AdjustForDpi = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+    static const auto adjust_for_dpi = reinterpret_cast<AdjustForDpi>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"user32.dll"), "AdjustWindowRectExForDpi")));
+    if (!adjust_for_dpi ||
+        !adjust_for_dpi(&frame, frame_style, FALSE, frame_extended_style, static_cast<UINT>(current_dpi())))
+        AdjustWindowRectEx(&frame, frame_style, FALSE, frame_extended_style);
+    return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
+// Tab goes from the lists, where the focus starts, along the buttons from
+// left to right, then to the options page's fields from top to bottom.
+void Win32MainWindow::order_for_tab() {
+    const ui::Control* order[] = {超级列表框我的箱子.get(), 超级列表框保存箱子.get(), 超级按钮新建.get(),
+                                  超级按钮更换.get(),       超级按钮另存.get(),       超级按钮删除.get(),
+                                  超级按钮刷新.get(),       超级按钮说明.get(),       超级按钮高级.get()};
+    HWND after = HWND_TOP;
+    for (const ui::Control* control : order) {
+        HWND handle = reinterpret_cast<HWND>(control->window_handle());
+        SetWindowPos(handle, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        after = handle;
+    }
 }
 
 HWND Win32MainWindow::create_control(const layout::ControlSpec& spec, const wchar_t* window_class, DWORD style,
@@ -113,8 +156,6 @@ void Win32MainWindow::create_controls() {
             create_control(spec, L"BUTTON", BS_OWNERDRAW | WS_TABSTOP), tool_tips_, picture_of(name), spec.caption);
         adopt(*button, spec);
         button->on_window_background = true;
-        // The caption is the tool-tip; the button itself shows no text.
-        SetWindowTextW(button->hwnd(), L"");
         return button;
     };
     auto push_button = [&](std::string_view name) {

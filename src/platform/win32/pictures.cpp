@@ -132,14 +132,15 @@ void draw_swap(const Painter& p) {
 
 }  // namespace
 
-void draw_button_picture(HDC dc, POINT origin, ButtonPicture picture, ButtonLook look) {
+void draw_button_picture(HDC dc, POINT origin, ButtonPicture picture, ButtonLook look, int dpi) {
     if (look == ButtonLook::hot || look == ButtonLook::pressed) {
-        const Painter frame(dc, origin, false);
+        const Painter frame(dc, origin, false, dpi);
         frame.rounded(0, 0, 48, 48, 6, look == ButtonLook::hot ? RGB(208, 236, 255) : RGB(176, 214, 245),
                       RGB(110, 165, 220));
     }
-    const POINT shifted = look == ButtonLook::pressed ? POINT{origin.x + 1, origin.y + 1} : origin;
-    const Painter p(dc, shifted, look == ButtonLook::disabled);
+    const int press = MulDiv(1, dpi, 96);
+    const POINT shifted = look == ButtonLook::pressed ? POINT{origin.x + press, origin.y + press} : origin;
+    const Painter p(dc, shifted, look == ButtonLook::disabled, dpi);
     switch (picture) {
     case ButtonPicture::readme: draw_readme(p); break;
     case ButtonPicture::options: draw_options(p); break;
@@ -163,8 +164,8 @@ void draw_button_picture(HDC dc, POINT origin, ButtonPicture picture, ButtonLook
     }
 }
 
-HIMAGELIST create_list_pictures() {
-    constexpr int size = ui::layout::list_icon_size;
+HIMAGELIST create_list_pictures(int dpi) {
+    const int size = MulDiv(ui::layout::list_icon_size, dpi, 96);
     constexpr COLORREF see_through = RGB(255, 0, 255);
     HIMAGELIST pictures = ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, 2, 0);
     HDC screen = GetDC(nullptr);
@@ -176,7 +177,7 @@ HIMAGELIST create_list_pictures() {
         HBRUSH background = CreateSolidBrush(see_through);
         FillRect(canvas, &all, background);
         DeleteObject(background);
-        const Painter p(canvas, {0, 0}, false);
+        const Painter p(canvas, {0, 0}, false, dpi);
         draw_chest(p, 2, 6, 28, 22);
         if (in_use) {
             draw_badge(p, 17, 0, 15, green, green_dark);

@@ -1,5 +1,6 @@
 // Our own pictures, drawn in code: the image buttons' 48 x 48 faces and the
-// lists' two 32 x 32 icons (an ordinary box and the box in use).
+// lists' two 32 x 32 icons (an ordinary box and the box in use), sizes at
+// 96 DPI; at another DPI each is drawn anew at its size there.
 #pragma once
 
 #include <windows.h>
@@ -10,10 +11,11 @@ namespace kistvar::win32 {
 enum class ButtonPicture { readme, options, new_box, swap, save_as, delete_box, refresh };
 enum class ButtonLook { normal, hot, pressed, disabled };
 
-// Draws the face into the 48 x 48 square whose top-left corner is `origin`.
-void draw_button_picture(HDC dc, POINT origin, ButtonPicture picture, ButtonLook look);
+// Draws the face into the square of 48 pixels at 96 DPI whose top-left corner
+// is `origin` (device pixels).
+void draw_button_picture(HDC dc, POINT origin, ButtonPicture picture, ButtonLook look, int dpi);
 
-// Two 32 x 32 images: 0 an ordinary box, 1 the box in use.
-HIMAGELIST create_list_pictures();
+// Two images of 32 pixels at 96 DPI: 0 an ordinary box, 1 the box in use.
+HIMAGELIST create_list_pictures(int dpi);
 
 }  // namespace kistvar::win32

@@ -43,43 +43,45 @@ COLORREF Painter::tone(COLORREF colour) const {
 }
 
 void Painter::rectangle(int x, int y, int width, int height, COLORREF fill, COLORREF outline) const {
-    Tools tools(dc_, tone(fill), tone(outline), 1, false);
-    Rectangle(dc_, origin_.x + x, origin_.y + y, origin_.x + x + width, origin_.y + y + height);
+    Tools tools(dc_, tone(fill), tone(outline), pen(1), false);
+    const POINT from = at({x, y}), to = at({x + width, y + height});
+    Rectangle(dc_, from.x, from.y, to.x, to.y);
 }
 
 void Painter::rounded(int x, int y, int width, int height, int radius, COLORREF fill,
                       COLORREF outline) const {
-    Tools tools(dc_, tone(fill), tone(outline), 1, false);
-    RoundRect(dc_, origin_.x + x, origin_.y + y, origin_.x + x + width, origin_.y + y + height,
-              radius * 2, radius * 2);
+    Tools tools(dc_, tone(fill), tone(outline), pen(1), false);
+    const POINT from = at({x, y}), to = at({x + width, y + height});
+    RoundRect(dc_, from.x, from.y, to.x, to.y, px(radius * 2), px(radius * 2));
 }
 
 void Painter::ellipse(int x, int y, int width, int height, COLORREF fill, COLORREF outline) const {
-    Tools tools(dc_, tone(fill), tone(outline), 1, false);
-    Ellipse(dc_, origin_.x + x, origin_.y + y, origin_.x + x + width, origin_.y + y + height);
+    Tools tools(dc_, tone(fill), tone(outline), pen(1), false);
+    const POINT from = at({x, y}), to = at({x + width, y + height});
+    Ellipse(dc_, from.x, from.y, to.x, to.y);
 }
 
 void Painter::polygon(const std::vector<POINT>& points, COLORREF fill, COLORREF outline) const {
     std::vector<POINT> placed;
     for (POINT point : points) placed.push_back(at(point));
-    Tools tools(dc_, tone(fill), tone(outline), 1, false);
+    Tools tools(dc_, tone(fill), tone(outline), pen(1), false);
     Polygon(dc_, placed.data(), static_cast<int>(placed.size()));
 }
 
 void Painter::line(const std::vector<POINT>& points, COLORREF colour, int thickness) const {
     std::vector<POINT> placed;
     for (POINT point : points) placed.push_back(at(point));
-    Tools tools(dc_, 0, tone(colour), thickness, true);
+    Tools tools(dc_, 0, tone(colour), pen(thickness), true);
     Polyline(dc_, placed.data(), static_cast<int>(placed.size()));
 }
 
 void Painter::arc(int x, int y, int width, int height, POINT from, POINT to, COLORREF colour,
                   int thickness) const {
-    Tools tools(dc_, 0, tone(colour), thickness, true);
+    Tools tools(dc_, 0, tone(colour), pen(thickness), true);
     const POINT start = at(from);
     const POINT end = at(to);
-    Arc(dc_, origin_.x + x, origin_.y + y, origin_.x + x + width, origin_.y + y + height, start.x,
-        start.y, end.x, end.y);
+    const POINT corner = at({x, y}), far_corner = at({x + width, y + height});
+    Arc(dc_, corner.x, corner.y, far_corner.x, far_corner.y, start.x, start.y, end.x, end.y);
 }
 
 }  // namespace kistvar::win32

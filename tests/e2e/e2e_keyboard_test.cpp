@@ -1,0 +1,159 @@
+// The keys of the window, pressed where the player's keyboard focus is and
+// handled by the program's own message loop step: each runs what the mouse
+// runs for the same thing, under the same rules.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "e2e/e2e_fixture.h"
+#include "platform/dialogs.h"
+#include "platform/win32/main_window.h"
+
+namespace kistvar::test {
+namespace {
+
+class Keyboard : public EndToEnd {
+protected:
+    void SetUp() override {
+        EndToEnd::SetUp();
+        put_stash("content of M");
+        put_my_box("T", "content of T");
+        put_saved_box("S", "template S");
+        write_settings("M");
+        start();
+    }
+
+    static HWND handle(const ui::Control& control) { return reinterpret_cast<HWND>(control.window_handle()); }
+
+    // A key goes down and up in the window that has the focus, as the
+    // keyboard delivers it, and the program's loop handles what follows.
+    void press(WPARAM key) {
+        HWND focus = GetFocus();
+        ASSERT_NE(focus, nullptr);
+        PostMessageW(focus, WM_KEYDOWN, key, 1);
+        PostMessageW(focus, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u));
+        run_loop();
+    }
+    void run_loop() {
+        auto& real = dynamic_cast<win32::Win32MainWindow&>(w());
+        MSG message{};
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+            if (message.message != WM_QUIT) real.handle_input(message);
+    }
+    void type(std::string_view text) {
+        for (char c : text) PostMessageW(GetFocus(), WM_CHAR, static_cast<WPARAM>(c), 1);
+        run_loop();
+    }
+};
+
+TEST_F(Keyboard, EnterSwapsTheSelectedBoxOnceFromEitherList) {
+    select(mine(), "T");
+    press(VK_RETURN);
+    auto messages = shown_messages();
+    ASSERT_EQ(messages.size(), 1u) << "one swap, one message";
+    EXPECT_EQ(messages[0].text, "置换箱子  T  成功！  ^_^");
+    EXPECT_EQ(read_on_disk(stash()), "content of T");
+    EXPECT_EQ(read_on_disk(my_box("M")), "content of M");
+
+    select(saved(), "S");
+    press(VK_RETURN);
+    messages = shown_messages();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, "置换箱子  S  成功！  ^_^");
+    EXPECT_EQ(read_on_disk(stash()), "template S");
+    EXPECT_EQ(read_on_disk(my_box("T")), "content of T");
+}
+
+TEST_F(Keyboard, EnterOnTheBoxInUseDoesWhatADoubleClickDoesNothing) {
+    select(mine(), "M");
+    press(VK_RETURN);
+    EXPECT_TRUE(shown_messages().empty());
+    EXPECT_EQ(read_on_disk(stash()), "content of M");
+}
+
+TEST_F(Keyboard, DeleteAsksAndDeletesButNeverTheBoxInUse) {
+    select(mine(), "M");
+    press(VK_DELETE);
+    EXPECT_TRUE(shown_messages().empty());
+    EXPECT_EQ(read_on_disk(stash()), "content of M");
+    EXPECT_EQ(titles(mine()), (std::vector<std::string>{"M", "T"}));
+
+    select(saved(), "S");
+    driver->answer_message_box(result_ok);
+    press(VK_DELETE);
+    auto messages = shown_messages();
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[0].text, "将删除箱子  S ，是否确认删除？");
+    EXPECT_FALSE(exists_on_disk(saved_box("S")));
+    EXPECT_TRUE(titles(saved()).empty());
+}
+
+TEST_F(Keyboard, F2ThenTypingThenEnterRenamesTheBox) {
+    select(mine(), "T");
+    press(VK_F2);
+    HWND editor = reinterpret_cast<HWND>(SendMessageW(handle(mine()), LVM_GETEDITCONTROL, 0, 0));
+    ASSERT_NE(editor, nullptr) << "F2 starts the title edit";
+    ASSERT_EQ(GetFocus(), editor);
+    SendMessageW(editor, EM_SETSEL, 0, -1);
+    type("Treasure");
+    press(VK_RETURN);
+    EXPECT_EQ(SendMessageW(handle(mine()), LVM_GETEDITCONTROL, 0, 0), 0);
+    EXPECT_EQ(read_on_disk(my_box("Treasure")), "content of T");
+    EXPECT_FALSE(exists_on_disk(my_box("T")));
+    EXPECT_EQ(titles(mine()), (std::vector<std::string>{"M", "Treasure"}));
+    EXPECT_TRUE(shown_messages().empty()) << "Enter ended the edit and swapped nothing";
+}
+
+TEST_F(Keyboard, F5ShowsBoxesAddedOnDiskMeanwhile) {
+    put_my_box("U", "content of U");
+    put_saved_box("R", "template R");
+    EXPECT_EQ(titles(mine()), (std::vector<std::string>{"M", "T"}));
+    press(VK_F5);
+    EXPECT_EQ(titles(mine()), (std::vector<std::string>{"M", "T", "U"}));
+    EXPECT_EQ(titles(saved()), (std::vector<std::string>{"R", "S"}));
+}
+
+TEST_F(Keyboard, F1OpensTheReadmeFromAnywhereInTheWindow) {
+    SetFocus(handle(*w().超级按钮更换));
+    press(VK_F1);
+    auto dialogs = shown();
+    ASSERT_EQ(dialogs.size(), 1u);
+    EXPECT_EQ(dialogs[0].kind, ShownDialog::Kind::shell_open);
+    EXPECT_EQ(dialogs[0].text, readme_path);
+}
+
+TEST_F(Keyboard, TheContextMenuKeyOpensTheListsMenuAsARightClickDoes) {
+    // The box in use: the right-click procedure greys swap and delete first.
+    select(mine(), "M");
+    driver->answer_popup_menu(nullptr);
+    press(VK_APPS);
+    EXPECT_EQ(shown().size(), 1u);
+    EXPECT_TRUE(w().删除->disabled());
+    EXPECT_TRUE(w().超级按钮删除->disabled());
+
+    select(saved(), "S");
+    driver->answer_popup_menu(w().更换.get());
+    press(VK_APPS);
+    driver->focus(saved());  // the driver's step after an action delivers the item the menu chose
+    auto dialogs = shown();
+    ASSERT_EQ(dialogs.size(), 2u);
+    EXPECT_EQ(dialogs[0].kind, ShownDialog::Kind::popup_menu);
+    EXPECT_EQ(dialogs[0].text, "右键菜单");
+    EXPECT_EQ(read_on_disk(stash()), "template S") << "the chosen item ran";
+}
+
+TEST_F(Keyboard, SpaceAndEnterClickAFocusedImageButton) {
+    select(mine(), "T");
+    SetFocus(handle(*w().超级按钮更换));
+    press(VK_RETURN);
+    ASSERT_EQ(shown_messages().size(), 1u);
+    EXPECT_EQ(read_on_disk(stash()), "content of T");
+
+    SetFocus(handle(*w().超级按钮新建));
+    press(VK_SPACE);
+    auto messages = shown_messages();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, "新建我的箱子成功！  ^_^");
+}
+
+}  // namespace
+}  // namespace kistvar::test

@@ -1,0 +1,137 @@
+// The window at another DPI, its Tab order, and a list of thousands of boxes.
+#include "ui_window_fixture.h"
+
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/win32/list_view_model.h"
+#include "platform/win32/wide_text.h"
+
+namespace kistvar::test {
+namespace {
+
+namespace layout = ui::layout;
+
+int text_height(HWND control) {
+    HDC dc = GetDC(control);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, old);
+    ReleaseDC(control, dc);
+    return metrics.tmHeight;
+}
+
+int icon_width(HWND list) {
+    int width = 0, height = 0;
+    ImageList_GetIconSize(reinterpret_cast<HIMAGELIST>(SendMessageW(list, LVM_GETIMAGELIST, LVSIL_SMALL, 0)),
+                          &width, &height);
+    return width;
+}
+
+class WindowScale : public RealWindowTest {
+protected:
+    // As Windows tells a window that has moved to a monitor of this DPI.
+    void move_to_monitor_of(int dpi) {
+        RECT suggested{40, 30, 40 + 900, 30 + 700};
+        SendMessageW(real().hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    }
+    void TearDown() override { move_to_monitor_of(96); }  // the next window starts at the layout's DPI
+};
+
+TEST_F(WindowScale, AMoveToATwiceAsDenseMonitorDoublesEveryPlaceFontAndPicture) {
+    HWND frame = real().hwnd();
+    HWND list = handle(*w().超级列表框我的箱子);
+    HWND status = handle(*w().状态条1);
+    const int text_at_96 = text_height(list);
+    const int group_text_at_96 = text_height(child_captioned("我的箱子"));
+
+    move_to_monitor_of(192);
+
+    RECT client{};
+    GetClientRect(frame, &client);
+    EXPECT_EQ(client.right, 1600);
+    EXPECT_EQ(client.bottom, 1200);
+    RECT at{};
+    GetWindowRect(frame, &at);
+    EXPECT_EQ(at.left, 40) << "the window goes where Windows suggests";
+    const std::pair<std::string_view, ui::Control*> named[] = {
+        {"超级按钮更换", w().超级按钮更换.get()}, {"超级按钮说明", w().超级按钮说明.get()},
+        {"状态条1", w().状态条1.get()},
+    };
+    for (const auto& [name, control] : named) {
+        SCOPED_TRACE(std::string(name));
+        const auto& spec = layout::control(name);
+        const RECT area = placed(handle(*control));
+        EXPECT_EQ(area.right - area.left, spec.width * 2);
+        EXPECT_EQ(area.bottom - area.top, spec.height * 2);
+    }
+    const RECT list_area = placed(list);
+    EXPECT_EQ(list_area.left, 2 * (layout::control("分组框1").x + layout::control("超级列表框我的箱子").x));
+    EXPECT_EQ(list_area.right - list_area.left, 720);
+    EXPECT_GT(text_height(list), text_at_96 * 3 / 2) << "the font is made for the new DPI";
+    EXPECT_GT(text_height(child_captioned("我的箱子")), group_text_at_96 * 3 / 2);
+    EXPECT_EQ(icon_width(list), 64) << "pictures drawn at the new size";
+    EXPECT_EQ(SendMessageW(list, LVM_GETCOLUMNWIDTH, 0, 0), 2 * layout::list_column_width);
+    int edges[2] = {};
+    SendMessageW(status, SB_GETPARTS, 2, reinterpret_cast<LPARAM>(edges));
+    EXPECT_EQ(edges[0], 160);
+    EXPECT_EQ(edges[1], 2160);
+
+    move_to_monitor_of(96);
+    GetClientRect(frame, &client);
+    EXPECT_EQ(client.right, 800);
+    EXPECT_EQ(client.bottom, 600);
+    EXPECT_EQ(placed(list).right - placed(list).left, 360);
+    EXPECT_EQ(text_height(list), text_at_96);
+    EXPECT_EQ(icon_width(list), 32);
+}
+
+TEST_F(WindowScale, AtOneAndAHalfTimesNothingIsLeftAtItsOldPlace) {
+    move_to_monitor_of(144);
+    for (const auto& spec : layout::controls()) {
+        if (spec.kind != layout::Kind::label && spec.kind != layout::Kind::group_box) continue;
+        SCOPED_TRACE(std::string(spec.name));
+        HWND child = child_captioned(spec.caption);
+        if (!child) continue;  // captions shared by two labels: the first one found is checked
+        const RECT area = placed(child);
+        EXPECT_EQ(area.right - area.left, spec.width * 3 / 2);
+    }
+}
+
+// Tab follows the window's child order: the lists, where the focus starts,
+// then the buttons from left to right along the top.
+TEST_F(WindowScale, TabGoesFromTheListsAlongTheButtons) {
+    const ui::Control* expected[] = {w().超级列表框我的箱子.get(), w().超级列表框保存箱子.get(),
+                                     w().超级按钮新建.get(),       w().超级按钮更换.get(),
+                                     w().超级按钮另存.get(),       w().超级按钮删除.get(),
+                                     w().超级按钮刷新.get(),       w().超级按钮说明.get(),
+                                     w().超级按钮高级.get()};
+    std::vector<HWND> order;
+    for (HWND child = GetWindow(real().hwnd(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (GetWindowLongPtrW(child, GWL_STYLE) & WS_TABSTOP) order.push_back(child);
+    ASSERT_GE(order.size(), std::size(expected));
+    for (std::size_t i = 0; i < std::size(expected); ++i) EXPECT_EQ(order[i], handle(*expected[i])) << i;
+    for (auto* button : {w().超级按钮新建.get(), w().超级按钮更换.get(), w().超级按钮另存.get()})
+        button->set_disabled(false);
+    EXPECT_EQ(GetNextDlgTabItem(real().hwnd(), handle(*w().超级列表框保存箱子), FALSE),
+              handle(*w().超级按钮新建));
+}
+
+// Thousands of boxes end in title order, and the control shows every one.
+TEST_F(WindowScale, ThreeThousandScrambledTitlesEndSortedAndAllShown) {
+    ui::ListView& list = *w().超级列表框保存箱子;
+    for (int i = 0; i < 3000; ++i) list.insert_item(-1, "box " + std::to_string((i * 7919) % 3000), 0);
+    ASSERT_EQ(list.item_count(), 3000);
+    EXPECT_EQ(SendMessageW(handle(list), LVM_GETITEMCOUNT, 0, 0), 3000);
+    for (int i = 1; i < 3000; ++i)
+        ASSERT_LE(win32::compare_titles(win32::widen(list.get_item_title(i - 1)),
+                                        win32::widen(list.get_item_title(i))), 0) << i;
+    EXPECT_EQ(list.get_item_title(0), "box 0");
+    EXPECT_EQ(list.get_item_title(2999), "box 999");
+}
+
+}  // namespace
+}  // namespace kistvar::test
