@@ -101,6 +101,23 @@ TEST_F(WindowScale, AtOneAndAHalfTimesNothingIsLeftAtItsOldPlace) {
     }
 }
 
+TEST_F(WindowScale, TheStatusBarIsPaintedOnItsLightBlueAtEveryDpi) {
+    HWND bar = handle(*w().状态条1);
+    for (int dpi : {96, 144}) {
+        SCOPED_TRACE(dpi);
+        move_to_monitor_of(dpi);
+        RedrawWindow(bar, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        HDC dc = GetDC(bar);
+        RECT client{};
+        GetClientRect(bar, &client);
+        // Away from the texts: near the top, in the second part's empty stretch.
+        const COLORREF seen = GetPixel(dc, client.right * 3 / 4, 2);
+        ReleaseDC(bar, dc);
+        EXPECT_EQ(seen, RGB(222, 240, 255));
+    }
+    EXPECT_EQ(w().状态条1->status_text(0), "当前使用箱子：") << "the texts stay the bar's own";
+}
+
 // Tab follows the window's child order: the lists, where the focus starts,
 // then the buttons from left to right along the top.
 TEST_F(WindowScale, TabGoesFromTheListsAlongTheButtons) {

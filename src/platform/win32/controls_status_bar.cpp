@@ -16,10 +16,59 @@ Win32StatusBar::Win32StatusBar(HWND parent, const layout::ControlSpec& spec, int
                                  WS_VISIBLE | CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER, 0,
                                  spec.x, spec.y, spec.width, spec.height, id)) {
     fit_to_dpi();
-    // Visual styles would paint over the bar's own colour.
+    // Visual styles would paint over the bar's own colour, and not every
+    // status bar honours its background colour: the bar paints itself here.
     SetWindowTheme(window_, L"", L"");
     SendMessageW(window_, SB_SETBKCOLOR, 0, static_cast<LPARAM>(colour_ref(layout::status_background)));
+    SetWindowSubclass(window_, &Win32StatusBar::paint, 0, reinterpret_cast<DWORD_PTR>(this));
     set_status_text(0, layout::status_part0_text);
+}
+
+Win32StatusBar::~Win32StatusBar() { RemoveWindowSubclass(window_, &Win32StatusBar::paint, 0); }
+
+LRESULT CALLBACK Win32StatusBar::paint(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
+                                       DWORD_PTR self) {
+    switch (message) {
+    case WM_ERASEBKGND:
+        return TRUE;  // painted whole below
+    case WM_PAINT: {
+        PAINTSTRUCT painting{};
+        HDC dc = BeginPaint(window, &painting);
+        reinterpret_cast<const Win32StatusBar*>(self)->paint_parts(dc);
+        EndPaint(window, &painting);
+        return 0;
+    }
+    }
+    return DefSubclassProc(window, message, wparam, lparam);
+}
+
+// The light blue ground, each part's text, and a thin line after each part but the last.
+void Win32StatusBar::paint_parts(HDC dc) const {
+    RECT all{};
+    GetClientRect(window_, &all);
+    HBRUSH ground = CreateSolidBrush(colour_ref(layout::status_background));
+    FillRect(dc, &all, ground);
+    DeleteObject(ground);
+    HGDIOBJ old_font = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(window_, WM_GETFONT, 0, 0)));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+    HPEN line = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNSHADOW));
+    HGDIOBJ old_pen = SelectObject(dc, line);
+    for (int part = 0; part < part_count; ++part) {
+        RECT area{};
+        SendMessageW(window_, SB_GETRECT, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(&area));
+        const std::wstring text = widen(status_text(part));
+        RECT inside{area.left + scaled(2), area.top, area.right - scaled(2), area.bottom};
+        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &inside,
+                  DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+        if (part + 1 < part_count) {
+            MoveToEx(dc, area.right - 1, area.top + scaled(2), nullptr);
+            LineTo(dc, area.right - 1, area.bottom - scaled(2));
+        }
+    }
+    SelectObject(dc, old_pen);
+    DeleteObject(line);
+    SelectObject(dc, old_font);
 }
 
 void Win32StatusBar::fit_to_dpi() {

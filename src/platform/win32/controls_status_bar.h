@@ -11,6 +11,7 @@ class Win32StatusBar final : public NativeControl<ui::StatusBar> {
 public:
     // Creates the bar on `parent` at the layout's rectangle.
     Win32StatusBar(HWND parent, const ui::layout::ControlSpec& spec, int id);
+    ~Win32StatusBar() override;
 
     std::string status_text(int part) const override;
     void set_status_text(int part, std::string_view text) override;
@@ -18,6 +19,10 @@ public:
     void fit_to_dpi();
 
 private:
+    static LRESULT CALLBACK paint(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
+                                  DWORD_PTR self);
+    void paint_parts(HDC dc) const;
+
     static constexpr int part_count = 2;
 };
 
