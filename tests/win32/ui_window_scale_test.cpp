@@ -3,10 +3,13 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/win32/list_view_model.h"
+#include "platform/win32/pictures.h"
 #include "platform/win32/wide_text.h"
 
 namespace kistvar::test {
@@ -116,6 +119,37 @@ TEST_F(WindowScale, TheStatusBarIsPaintedOnItsLightBlueAtEveryDpi) {
         EXPECT_EQ(seen, RGB(222, 240, 255));
     }
     EXPECT_EQ(w().状态条1->status_text(0), "当前使用箱子：") << "the texts stay the bar's own";
+}
+
+// A face drawn for 200 % fills the square of 96 pixels as the one for 100 %
+// fills 48: drawn large, not left small in a corner.
+TEST(Pictures, AButtonFaceForTwiceTheDpiCoversTwiceTheSpan) {
+    auto painted_span = [](int dpi) {
+        HDC screen = GetDC(nullptr);
+        HDC canvas = CreateCompatibleDC(screen);
+        HBITMAP image = CreateCompatibleBitmap(screen, 100, 100);
+        HGDIOBJ old = SelectObject(canvas, image);
+        const RECT all{0, 0, 100, 100};
+        FillRect(canvas, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        win32::draw_button_picture(canvas, {0, 0}, win32::ButtonPicture::new_box, win32::ButtonLook::normal, dpi);
+        int right = 0, bottom = 0;
+        for (int y = 0; y < 100; ++y)
+            for (int x = 0; x < 100; ++x)
+                if (GetPixel(canvas, x, y) != RGB(255, 255, 255)) {
+                    right = std::max(right, x);
+                    bottom = std::max(bottom, y);
+                }
+        SelectObject(canvas, old);
+        DeleteObject(image);
+        DeleteDC(canvas);
+        ReleaseDC(nullptr, screen);
+        return std::pair{right, bottom};
+    };
+    const auto [right_at_96, bottom_at_96] = painted_span(96);
+    const auto [right_at_192, bottom_at_192] = painted_span(192);
+    EXPECT_LT(right_at_96, 48);
+    EXPECT_NEAR(right_at_192, 2 * right_at_96, 3);
+    EXPECT_NEAR(bottom_at_192, 2 * bottom_at_96, 3);
 }
 
 // Tab follows the window's child order: the lists, where the focus starts,

@@ -58,9 +58,9 @@ void Win32StatusBar::paint_parts(HDC dc) const {
         RECT area{};
         SendMessageW(window_, SB_GETRECT, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(&area));
         const std::wstring text = widen(status_text(part));
-        RECT inside{area.left + scaled(2), area.top, area.right - scaled(2), area.bottom};
+        RECT inside{area.left + scaled(2), area.top, area.right, area.bottom};
         DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &inside,
-                  DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+                  DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
         if (part + 1 < part_count) {
             MoveToEx(dc, area.right - 1, area.top + scaled(2), nullptr);
             LineTo(dc, area.right - 1, area.bottom - scaled(2));
