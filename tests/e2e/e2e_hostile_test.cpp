@@ -1,0 +1,320 @@
+// The real window in a hostile world: the stash held open by another process,
+// read-only boxes and settings, the box folder on another drive, paths past
+// 260 characters, names outside GBK. Whatever fails, every box's content is
+// still somewhere on disk, and what the program says matches what it did.
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "e2e/e2e_fixture.h"
+#include "e2e/e2e_hostile_disk.h"
+#include "platform/dialogs.h"
+#include "platform/settings_file.h"
+
+namespace kistvar::test {
+namespace {
+
+using Strings = std::vector<std::string>;
+
+class Hostile : public EndToEnd {
+protected:
+    // A box folder somewhere else than the fixture's, made before the start.
+    void use_box_folder(std::string folder) {
+        box_folder = std::move(folder);
+        my_boxes_folder = box_folder + "\\MYBOX";
+        hostile::make_folders(my_boxes_folder);
+    }
+    void put(const std::string& path, std::string_view content) { hostile::put(path, content); }
+    std::string content_of(const std::string& path) { return hostile::get(path).value_or("<missing>"); }
+    hostile::Snapshot files() {
+        return hostile::snapshot({{"save", save_folder}, {"box", box_folder}});
+    }
+    // The message boxes' texts since the last look.
+    Strings message_texts() {
+        Strings texts;
+        for (const auto& message : shown_messages()) texts.push_back(message.text);
+        return texts;
+    }
+    void swap_by_button(ui::ListView& list, std::string_view title) {
+        select(list, title);
+        driver->click(*w().超级按钮更换);
+    }
+    void rename_from_menu(ui::ListView& list, std::string_view title, std::string typed) {
+        driver->answer_popup_menu(w().重命名.get());
+        driver->right_click_item(list, index_of(list, title));
+        driver->finish_label_edit(list, std::move(typed));
+    }
+    void save_as(ui::ListView& list, std::string_view title, std::string name) {
+        select(list, title);
+        driver->answer_input_box(std::move(name));
+        driver->click(*w().超级按钮另存);
+    }
+};
+
+// --- The stash held open by the game --------------------------------------------------
+
+TEST_F(Hostile, AStashHeldWithoutSharingFailsTheSwapAndMovesNothing) {
+    put_stash("content of M");
+    put_my_box("T", "content of T");
+    put_saved_box("S", "template S");
+    write_settings("M");
+    start();
+    const hostile::Snapshot before = files();
+
+    hostile::FileHolder holder(stash());
+    ASSERT_TRUE(holder.holding()) << "the second process could not hold the stash";
+    swap_by_button(mine(), "T");
+    EXPECT_EQ(message_texts(), Strings{"移动箱子失败！  ToT"});
+    swap_by_button(saved(), "S");
+    EXPECT_EQ(message_texts(), Strings{"移动箱子失败！  ToT"});
+    holder.release();
+
+    EXPECT_EQ(files(), before);
+    EXPECT_EQ(items(mine()), (Items{{"M", 1}, {"T", 0}}));
+    EXPECT_EQ(status(), "M");
+    EXPECT_EQ(stored("状态", "正在使用"), "M");
+
+    // Once the game lets go, the same swap works.
+    swap_by_button(mine(), "T");
+    EXPECT_EQ(message_texts(), Strings{"置换箱子  T  成功！  ^_^"});
+    EXPECT_EQ(content_of(stash()), "content of T");
+    EXPECT_EQ(content_of(my_box("M")), "content of M");
+}
+
+TEST_F(Hostile, ASavedBoxCopyHeldWithoutSharingIsNotOverwritten) {
+    put_stash("copy of a template, played on");
+    put_my_box("T", "content of T");
+    put_saved_box("S", "template S");
+    write_settings("别的箱子");
+    start();
+    const hostile::Snapshot before = files();
+
+    hostile::FileHolder holder(stash());
+    ASSERT_TRUE(holder.holding());
+    swap_by_button(saved(), "S");
+    EXPECT_EQ(message_texts(), Strings{"移动箱子失败！  ToT"});
+    swap_by_button(mine(), "T");
+    EXPECT_EQ(message_texts(), Strings{"移动箱子失败！  ToT"});
+    holder.release();
+
+    EXPECT_EQ(files(), before);
+    EXPECT_EQ(stored("状态", "正在使用"), "别的箱子");
+    EXPECT_EQ(items(mine()), (Items{{"T", 0}}));
+}
+
+// --- Read-only boxes --------------------------------------------------------------------
+
+TEST_F(Hostile, AReadOnlyBoxIsNotDeletedAndTheFailureIsShown) {
+    put_stash("content of M");
+    put_my_box("T", "content of T");
+    put_saved_box("S", "template S");
+    hostile::set_read_only(my_box("T"), true);
+    hostile::set_read_only(saved_box("S"), true);
+    write_settings("M");
+    start();
+
+    select(mine(), "T");
+    driver->answer_message_box(result_ok);
+    driver->click(*w().超级按钮删除);
+    EXPECT_EQ(message_texts(), (Strings{"将删除箱子  T ，是否确认删除？", "删除箱子  T  失败！  ToT"}));
+    driver->answer_popup_menu(w().删除.get());
+    driver->answer_message_box(result_ok);
+    driver->right_click_item(saved(), index_of(saved(), "S"));
+    EXPECT_EQ(message_texts(), (Strings{"将删除箱子  S ，是否确认删除？", "删除箱子  S  失败！  ToT"}));
+
+    EXPECT_EQ(content_of(my_box("T")), "content of T");
+    EXPECT_EQ(content_of(saved_box("S")), "template S");
+    EXPECT_EQ(titles(mine()), (Strings{"M", "T"}));
+    EXPECT_EQ(titles(saved()), Strings{"S"});
+}
+
+TEST_F(Hostile, SwappingReadOnlyBoxesInAndOutLosesNoContent) {
+    put_stash("content of M");
+    put_my_box("T", "content of T");
+    put_saved_box("S", "template S");
+    hostile::set_read_only(stash(), true);
+    hostile::set_read_only(my_box("T"), true);
+    hostile::set_read_only(saved_box("S"), true);
+    write_settings("M");
+    start();
+    const Strings all_contents = hostile::contents(files());
+
+    // Whatever each swap says, no box's content is gone and the list, the
+    // marker and the files agree on which box is in the slot.
+    auto check = [&](const char* step) {
+        message_texts();
+        const std::string marker = stored("状态", "正在使用");
+        Strings now = hostile::contents(files());
+        if (marker == "别的箱子") {
+            // The slot holds a copy of the template; the my boxes are all home.
+            EXPECT_EQ(content_of(stash()), "template S") << step;
+            now.erase(std::find(now.begin(), now.end(), "template S"));
+        } else {
+            EXPECT_EQ(content_of(stash()), "content of " + marker) << step;
+            EXPECT_FALSE(hostile::exists(my_box(marker))) << step;
+        }
+        EXPECT_EQ(now, all_contents) << step;
+    };
+    swap_by_button(mine(), "T");
+    check("T in");
+    swap_by_button(mine(), "M");
+    check("M back");
+    swap_by_button(saved(), "S");
+    check("S in");
+    swap_by_button(mine(), "T");
+    check("T in after S");
+    for (const std::string& name : hostile::names_in(my_boxes_folder))
+        hostile::set_read_only(my_boxes_folder + "\\" + name, false);
+    hostile::set_read_only(stash(), false);
+    hostile::set_read_only(saved_box("S"), false);
+}
+
+// --- A box folder on another drive ------------------------------------------------------
+
+TEST_F(Hostile, BoxesOnAnotherDriveSwapBackAndForthIntact) {
+    hostile::MappedDrive drive;
+    if (drive.root().empty()) GTEST_SKIP() << "no Wine prefix to map a drive letter in";
+    use_box_folder(drive.root() + "\\箱子");
+    put_stash("content of M");
+    put_my_box("T", "content of T");
+    put_my_box("U", "content of U");
+    put_saved_box("S", "template S");
+    write_settings("M");
+    start();
+    EXPECT_EQ(titles(mine()), (Strings{"M", "T", "U"}));
+
+    swap_by_button(mine(), "T");
+    swap_by_button(mine(), "U");
+    swap_by_button(saved(), "S");
+    swap_by_button(mine(), "M");
+    EXPECT_EQ(message_texts(), (Strings{"置换箱子  T  成功！  ^_^", "置换箱子  U  成功！  ^_^",
+                                        "置换箱子  S  成功！  ^_^", "置换箱子  M  成功！  ^_^"}));
+    EXPECT_EQ(content_of(stash()), "content of M");
+    EXPECT_EQ(content_of(my_box("T")), "content of T");
+    EXPECT_EQ(content_of(my_box("U")), "content of U");
+    EXPECT_EQ(content_of(saved_box("S")), "template S");
+    EXPECT_EQ(hostile::names_in(my_boxes_folder), (Strings{"T.bin", "U.bin"}));
+    EXPECT_EQ(hostile::names_in(save_folder), Strings{"sharedstash_v2.bin"});
+
+    save_as(mine(), "T", "T 的副本");
+    EXPECT_EQ(content_of(saved_box("T 的副本")), "content of T");
+    close();
+    window.reset();
+}
+
+// --- Paths past 260 characters ----------------------------------------------------------
+
+TEST_F(Hostile, BoxesDeeperThan260CharactersAreListedSwappedAndSaved) {
+    std::string deep = temp.path();
+    for (int level = 0; deep.size() < 300; ++level) deep += "\\第" + std::to_string(level) + "层 a folder nested deep";
+    use_box_folder(deep);
+    ASSERT_GT(my_box("T").size(), 300u);
+    put_stash("content of M");
+    put(my_box("T"), "content of T");
+    put(saved_box("S"), "template S");
+    write_settings("M");
+    start();
+    EXPECT_EQ(items(mine()), (Items{{"M", 1}, {"T", 0}}));
+    EXPECT_EQ(titles(saved()), Strings{"S"});
+
+    swap_by_button(mine(), "T");
+    swap_by_button(saved(), "S");
+    swap_by_button(mine(), "M");
+    save_as(mine(), "T", "deep copy");
+    EXPECT_EQ(message_texts(), (Strings{"置换箱子  T  成功！  ^_^", "置换箱子  S  成功！  ^_^",
+                                        "置换箱子  M  成功！  ^_^"}));
+    EXPECT_EQ(content_of(stash()), "content of M");
+    EXPECT_EQ(content_of(my_box("T")), "content of T");
+    EXPECT_EQ(content_of(saved_box("deep copy")), "content of T");
+    EXPECT_EQ(content_of(saved_box("S")), "template S");
+    EXPECT_EQ(hostile::names_in(box_folder), (Strings{"MYBOX", "S.bin", "deep copy.bin"}));
+    close();
+    window.reset();
+    hostile::remove_tree(temp.path() + "\\第0层 a folder nested deep");
+}
+
+// --- Names outside GBK -----------------------------------------------------------------
+
+TEST_F(Hostile, NamesOutsideGbkAreListedSwappedRenamedAndSavedExactly) {
+    use_box_folder(temp.path() + "\\Сундук 가방 🎒");
+    put_stash("content of 🎒");
+    put(my_box("가방"), "content of 가방");
+    put(saved_box("Сундук"), "template Сундук");
+    write_settings("🎒");
+    start();
+    EXPECT_EQ(read_setting(settings_path, "路径", "箱子"), box_folder) << "the folder survives MYBOX.ini's GB18030";
+    // The order of such titles is the list's own (Wine's collation); the items are not.
+    Items listed = items(mine());
+    std::sort(listed.begin(), listed.end(), [](const Item& a, const Item& b) { return a.title < b.title; });
+    EXPECT_EQ(listed, (Items{{"가방", 0}, {"🎒", 1}}));
+    EXPECT_EQ(titles(saved()), Strings{"Сундук"});
+
+    swap_by_button(mine(), "가방");
+    EXPECT_EQ(message_texts(), Strings{"置换箱子  가방  成功！  ^_^"});
+    EXPECT_EQ(status(), "我的箱子  가방");
+    EXPECT_EQ(stored("状态", "正在使用"), "가방");
+    EXPECT_EQ(content_of(stash()), "content of 가방");
+    EXPECT_EQ(hostile::names_in(my_boxes_folder), Strings{"🎒.bin"});
+
+    rename_from_menu(mine(), "🎒", "🎒 Сундук 가방");
+    rename_from_menu(saved(), "Сундук", "Сундук 🎒");
+    save_as(mine(), "🎒 Сундук 가방", "가방 사본");
+    message_texts();
+    EXPECT_EQ(hostile::names_in(my_boxes_folder), Strings{"🎒 Сундук 가방.bin"});
+    EXPECT_EQ(hostile::names_in(box_folder), (Strings{"MYBOX", "Сундук 🎒.bin", "가방 사본.bin"}));
+    EXPECT_EQ(content_of(my_box("🎒 Сундук 가방")), "content of 🎒");
+    EXPECT_EQ(content_of(saved_box("가방 사본")), "content of 🎒");
+    EXPECT_EQ(content_of(saved_box("Сундук 🎒")), "template Сундук");
+
+    swap_by_button(mine(), "🎒 Сундук 가방");
+    EXPECT_EQ(message_texts(), Strings{"置换箱子  🎒 Сундук 가방  成功！  ^_^"});
+    EXPECT_EQ(stored("状态", "正在使用"), "🎒 Сундук 가방");
+    EXPECT_EQ(content_of(stash()), "content of 🎒");
+    EXPECT_EQ(content_of(my_box("가방")), "content of 가방");
+}
+
+// --- Unwritable settings and readme -------------------------------------------------------
+
+class HostileReadOnlySettings : public Hostile {
+protected:
+    void TearDown() override {
+        hostile::set_read_only(settings_path, false);
+        hostile::set_read_only(readme_path, false);
+        Hostile::TearDown();
+    }
+};
+
+TEST_F(HostileReadOnlySettings, TheProgramStartsAndKeepsBothFilesAsTheyWere) {
+    put_stash("content of M");
+    put_my_box("T", "content of T");
+    put_saved_box("S", "template S");
+    write_settings("M");
+    put(readme_path, "the player's own notes");
+    const std::string settings_before = content_of(settings_path);
+    hostile::set_read_only(settings_path, true);
+    hostile::set_read_only(readme_path, true);
+    // Wine run as root writes into read-only files; an editor holding the
+    // readme open keeps it unwritable there too.
+    hostile::FileHolder editor(readme_path);
+    ASSERT_TRUE(editor.holding());
+
+    start();
+    EXPECT_EQ(items(mine()), (Items{{"M", 1}, {"T", 0}}));
+    // A my box may enter the slot only once MYBOX.ini names it: refused, nothing moved.
+    swap_by_button(mine(), "T");
+    EXPECT_EQ(message_texts(), Strings{"移动箱子失败！  ToT"});
+    EXPECT_EQ(content_of(stash()), "content of M");
+    EXPECT_EQ(content_of(my_box("T")), "content of T");
+    close();
+    window.reset();
+    editor.release();
+
+    EXPECT_EQ(content_of(settings_path), settings_before);
+    EXPECT_EQ(content_of(readme_path), "the player's own notes");
+    // No temporary left beside them.
+    for (const std::string& name : hostile::names_in(program_folder))
+        EXPECT_EQ(name.find(".kistvar-tmp"), std::string::npos) << name;
+}
+
+}  // namespace
+}  // namespace kistvar::test
