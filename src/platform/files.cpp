@@ -69,17 +69,27 @@ bool write_parts(std::intptr_t file, std::string_view path, const std::vector<st
     return true;
 }
 
-// Opens a fresh temporary file beside `path`; a name already taken (a
-// leftover of a crash, say) is stepped over.
+// Opens a fresh temporary file beside `path`. A name already taken (a
+// leftover of a crash, say) is stepped over; when crashes have left every name
+// taken, the leftovers are ours and hold nothing the old or new file lacks, so
+// one that can be removed is removed and its name reused.
 std::intptr_t open_temporary_beside(std::string_view path, std::string& temporary) {
-    for (int serial = 1; serial <= 100; ++serial) {
-        temporary = std::string(path) + ".kistvar-tmp-" + std::to_string(serial);
-        if (!seam_allows(FileCall::open_for_write, temporary)) return 0;
-        if (std::intptr_t file = native::open_for_write(temporary, true)) return file;
-        native::DirectoryEntry taken;
-        std::intptr_t probe = native::find_first(temporary, taken);
-        if (probe == 0) return 0;
-        native::find_close(probe);
+    constexpr int names = 100;
+    for (int pass = 0; pass < 2; ++pass) {
+        for (int serial = 1; serial <= names; ++serial) {
+            temporary = std::string(path) + ".kistvar-tmp-" + std::to_string(serial);
+            if (!seam_allows(FileCall::open_for_write, temporary)) return 0;
+            if (std::intptr_t file = native::open_for_write(temporary, true)) return file;
+            native::DirectoryEntry taken;
+            std::intptr_t probe = native::find_first(temporary, taken);
+            if (probe == 0) return 0;  // not taken, so the folder itself refuses
+            native::find_close(probe);
+            // A leftover held open (a writer still at work) or read-only stays.
+            if (pass == 1 && seam_allows(FileCall::delete_file, temporary) && native::delete_file(temporary)) {
+                if (!seam_allows(FileCall::open_for_write, temporary)) return 0;
+                if (std::intptr_t file = native::open_for_write(temporary, true)) return file;
+            }
+        }
     }
     return 0;
 }

@@ -289,6 +289,30 @@ TEST_F(FileServices, WriteFileAtomicallySkipsALeftoverTemporaryName) {
     EXPECT_EQ(names_on_disk(folder.path()).size(), 4u);
 }
 
+// A hundred crashes mid-write leave a hundred leftovers; the settings must
+// still be writable, and a leftover held by a writer at work stays untouched.
+TEST_F(FileServices, WriteFileAtomicallyStillWritesWhenCrashesLeftEveryTemporaryName) {
+    std::string path = folder / "MYBOX.ini";
+    write_on_disk(path, "old");
+    for (int n = 1; n <= 150; ++n) write_on_disk(path + ".kistvar-tmp-" + std::to_string(n), "leftover");
+    EXPECT_TRUE(write_file_atomically(path, "new"));
+    EXPECT_EQ(read_on_disk(path), "new");
+    EXPECT_TRUE(write_file_atomically(path, "newer"));
+    EXPECT_EQ(read_on_disk(path), "newer");
+    // Only our own leftovers go; no file beside them is touched.
+    EXPECT_EQ(names_on_disk(folder.path()).size(), 150u);
+    for (int n = 101; n <= 150; ++n)
+        EXPECT_EQ(read_on_disk(path + ".kistvar-tmp-" + std::to_string(n)), "leftover") << n;
+
+    // A failed removal is no success: the name is stepped over, nothing lost.
+    fail_calls({FileCall::delete_file});
+    write_on_disk(path + ".kistvar-tmp-1", "leftover");
+    write_on_disk(path + ".kistvar-tmp-2", "leftover");
+    EXPECT_FALSE(write_file_atomically(path, "lost?"));
+    fault_seam::disarm();
+    EXPECT_EQ(read_on_disk(path), "newer");
+}
+
 TEST_F(FileServices, WriteFileAtomicallyFailingAtAnyStepLeavesTheOldFileAndNoTemporary) {
     std::string path = folder / "MYBOX.ini";
     write_on_disk(path, "old");
