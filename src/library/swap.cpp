@@ -115,6 +115,14 @@ void swap(App& app) {
             messages::show(messages::swap_move_failed());
         return;
     }
+    // A saved box's copy is in the slot and the box in use went home:
+    // MYBOX.ini must stop naming that box, or the next start shows it in use
+    // and its own file as a second box of that title. Unable to, the box goes
+    // back over the copy.
+    if (!chosen_is_my_box && previous_is_my_box && !store_marker(app, other_box_marker)) {
+        put_previous_box_back(app, previous);
+        return;
+    }
 
     show_as_ordinary(app, previous);
     if (chosen_is_my_box) {

@@ -316,5 +316,23 @@ TEST_F(HostileReadOnlySettings, TheProgramStartsAndKeepsBothFilesAsTheyWere) {
         EXPECT_EQ(name.find(".kistvar-tmp"), std::string::npos) << name;
 }
 
+// A saved box's copy must not enter the slot while MYBOX.ini refuses the new
+// marker: the marker would still name the box that went home, and the next
+// start would show that box in use and its own file as a second box of the
+// same title, one delete away from being lost.
+TEST_F(HostileReadOnlySettings, ASavedBoxIsNotSwappedInWhileTheMarkerCannotBeStored) {
+    put_stash("content of M");
+    put_saved_box("S", "template S");
+    write_settings("M");
+    hostile::set_read_only(settings_path, true);
+    start();
+    swap_by_button(saved(), "S");
+    EXPECT_EQ(message_texts(), Strings{"移动箱子失败！  ToT"});
+    EXPECT_EQ(content_of(stash()), "content of M");
+    EXPECT_FALSE(hostile::exists(my_box("M")));
+    EXPECT_EQ(items(mine()), (Items{{"M", 1}}));
+    EXPECT_EQ(stored("状态", "正在使用"), "M");
+}
+
 }  // namespace
 }  // namespace kistvar::test
