@@ -4,8 +4,8 @@
 
 namespace kistvar::ui::layout {
 
-const std::vector<ControlSpec>& controls() {
-    static const std::vector<ControlSpec> all = {
+const std::vector<ControlLayout>& controls() {
+    static const std::vector<ControlLayout> all = {
         {"选择夹1", Kind::tab_control, "", -1, 0, 0, 800, 580, ""},
         {"超级按钮说明", Kind::image_button, "", -1, 608, 8, 48, 48, "说明文档"},
         {"超级按钮高级", Kind::image_button, "", -1, 704, 8, 48, 48, "高级选项"},
@@ -41,23 +41,23 @@ const std::vector<ControlSpec>& controls() {
     return all;
 }
 
-const ControlSpec& control(std::string_view name) {
-    for (const auto& spec : controls())
-        if (spec.name == name) return spec;
+const ControlLayout& control(std::string_view name) {
+    for (const auto& placement : controls())
+        if (placement.name == name) return placement;
     throw std::out_of_range("no control in the layout by that name");
 }
 
-const std::vector<MenuSpec>& menu_items(std::string_view menu_name) {
-    static const std::vector<MenuSpec> context_menu = {
+const std::vector<MenuEntry>& menu_items(std::string_view menu_name) {
+    static const std::vector<MenuEntry> context_menu = {
         {"更换", "更换", ""}, {"", "-", ""}, {"另存为", "另存为", ""}, {"", "-", ""},
         {"重命名", "重命名", ""}, {"", "-", ""}, {"删除", "删除", ""},
     };
-    static const std::vector<MenuSpec> no_selection_menu = {
+    static const std::vector<MenuEntry> no_selection_menu = {
         {"查看", "查看", ""}, {"小图标", "小图标", "查看"}, {"大图标", "大图标", "查看"},
         {"排序", "排序", ""}, {"正向排序", "正向排序", "排序"}, {"逆向排序", "逆向排序", "排序"},
         {"", "-", ""}, {"刷新", "刷新", ""}, {"", "-", ""}, {"打开该文件夹", "打开该文件夹", ""},
     };
-    static const std::vector<MenuSpec> none;
+    static const std::vector<MenuEntry> none;
     if (menu_name == "右键菜单") return context_menu;
     if (menu_name == "无选项右键菜单") return no_selection_menu;
     return none;

@@ -26,7 +26,7 @@ enum class Kind { tab_control, image_button, group_box, list_view, drop_target, 
 
 struct ComboItem { std::string_view text; int value; };
 
-struct ControlSpec {
+struct ControlLayout {
     std::string_view name;
     Kind kind;
     std::string_view parent;  // "" for the window; otherwise a control's name
@@ -37,8 +37,8 @@ struct ControlSpec {
     Rgb text_colour = {0, 0, 0};
 };
 
-const std::vector<ControlSpec>& controls();
-const ControlSpec& control(std::string_view name);
+const std::vector<ControlLayout>& controls();
+const ControlLayout& control(std::string_view name);
 
 constexpr int status_part0_width = 80;
 constexpr int status_part1_width = 1000;
@@ -50,7 +50,7 @@ constexpr int list_icon_size = 32;
 constexpr int group_caption_font_height = 16;
 
 // Pop-up menus: items in order; "-" is a separator; `submenu` names a parent item.
-struct MenuSpec { std::string_view name; std::string_view caption; std::string_view submenu; };
-const std::vector<MenuSpec>& menu_items(std::string_view menu_name);
+struct MenuEntry { std::string_view name; std::string_view caption; std::string_view submenu; };
+const std::vector<MenuEntry>& menu_items(std::string_view menu_name);
 
 }  // namespace kistvar::ui::layout

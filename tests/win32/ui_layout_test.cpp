@@ -14,9 +14,9 @@ namespace {
 namespace layout = ui::layout;
 
 // Where the layout puts a control in the window: its position plus its parents'.
-POINT expected_position(const layout::ControlSpec& spec) {
-    POINT at{spec.x, spec.y};
-    for (std::string_view parent = spec.parent; !parent.empty(); parent = layout::control(parent).parent) {
+POINT expected_position(const layout::ControlLayout& placement) {
+    POINT at{placement.x, placement.y};
+    for (std::string_view parent = placement.parent; !parent.empty(); parent = layout::control(parent).parent) {
         at.x += layout::control(parent).x;
         at.y += layout::control(parent).y;
     }
@@ -61,32 +61,32 @@ TEST_F(RealWindowTest, EveryControlSitsWhereTheLayoutSays) {
     };
     for (const auto& [name, control] : named) {
         SCOPED_TRACE(std::string(name));
-        const auto& spec = layout::control(name);
-        const POINT at = expected_position(spec);
+        const auto& placement = layout::control(name);
+        const POINT at = expected_position(placement);
         const RECT area = placed(handle(*control));
         EXPECT_EQ(area.left, at.x);
         EXPECT_EQ(area.top, at.y);
-        EXPECT_EQ(area.right - area.left, spec.width);
+        EXPECT_EQ(area.right - area.left, placement.width);
         // A closed drop-down list is as tall as its font needs.
-        if (spec.kind == layout::Kind::combo_box)
-            EXPECT_NEAR(area.bottom - area.top, spec.height, 2);
+        if (placement.kind == layout::Kind::combo_box)
+            EXPECT_NEAR(area.bottom - area.top, placement.height, 2);
         else
-            EXPECT_EQ(area.bottom - area.top, spec.height);
+            EXPECT_EQ(area.bottom - area.top, placement.height);
     }
 }
 
 TEST_F(RealWindowTest, LabelsAndGroupBoxesCarryTheirCaptionsInPlace) {
-    for (const auto& spec : layout::controls()) {
-        if (spec.kind != layout::Kind::label && spec.kind != layout::Kind::group_box) continue;
-        SCOPED_TRACE(std::string(spec.name));
-        HWND window = child_captioned(spec.caption);
+    for (const auto& placement : layout::controls()) {
+        if (placement.kind != layout::Kind::label && placement.kind != layout::Kind::group_box) continue;
+        SCOPED_TRACE(std::string(placement.name));
+        HWND window = child_captioned(placement.caption);
         ASSERT_NE(window, nullptr);
         const RECT area = placed(window);
-        const POINT at = expected_position(spec);
+        const POINT at = expected_position(placement);
         EXPECT_EQ(area.left, at.x);
         EXPECT_EQ(area.top, at.y);
-        EXPECT_EQ(area.right - area.left, spec.width);
-        EXPECT_EQ(area.bottom - area.top, spec.height);
+        EXPECT_EQ(area.right - area.left, placement.width);
+        EXPECT_EQ(area.bottom - area.top, placement.height);
     }
 }
 

@@ -66,10 +66,10 @@ TEST_F(WindowScale, AMoveToATwiceAsDenseMonitorDoublesEveryPlaceFontAndPicture) 
     };
     for (const auto& [name, control] : named) {
         SCOPED_TRACE(std::string(name));
-        const auto& spec = layout::control(name);
+        const auto& placement = layout::control(name);
         const RECT area = placed(handle(*control));
-        EXPECT_EQ(area.right - area.left, spec.width * 2);
-        EXPECT_EQ(area.bottom - area.top, spec.height * 2);
+        EXPECT_EQ(area.right - area.left, placement.width * 2);
+        EXPECT_EQ(area.bottom - area.top, placement.height * 2);
     }
     const RECT list_area = placed(list);
     EXPECT_EQ(list_area.left, 2 * (layout::control("分组框1").x + layout::control("超级列表框我的箱子").x));
@@ -94,13 +94,13 @@ TEST_F(WindowScale, AMoveToATwiceAsDenseMonitorDoublesEveryPlaceFontAndPicture) 
 
 TEST_F(WindowScale, AtOneAndAHalfTimesNothingIsLeftAtItsOldPlace) {
     move_to_monitor_of(144);
-    for (const auto& spec : layout::controls()) {
-        if (spec.kind != layout::Kind::label && spec.kind != layout::Kind::group_box) continue;
-        SCOPED_TRACE(std::string(spec.name));
-        HWND child = child_captioned(spec.caption);
+    for (const auto& placement : layout::controls()) {
+        if (placement.kind != layout::Kind::label && placement.kind != layout::Kind::group_box) continue;
+        SCOPED_TRACE(std::string(placement.name));
+        HWND child = child_captioned(placement.caption);
         if (!child) continue;  // captions shared by two labels: the first one found is checked
         const RECT area = placed(child);
-        EXPECT_EQ(area.right - area.left, spec.width * 3 / 2);
+        EXPECT_EQ(area.right - area.left, placement.width * 3 / 2);
     }
 }
 

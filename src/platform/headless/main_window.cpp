@@ -4,7 +4,7 @@
 #include <memory>
 #include <utility>
 
-#include "platform/headless/inspect.h"
+#include "platform/headless/observation.h"
 #include "platform/headless/list_view.h"
 #include "platform/headless/simple_controls.h"
 #include "ui/layout.h"
@@ -17,7 +17,7 @@ int page_of(std::string_view name) { return ui::layout::control(name).page; }
 
 int page_count() {
     int last = 0;
-    for (const auto& spec : ui::layout::controls()) last = std::max(last, spec.page);
+    for (const auto& placement : ui::layout::controls()) last = std::max(last, placement.page);
     return last + 1;
 }
 
@@ -73,9 +73,9 @@ MainWindow::MainWindow() {
     // A menu offers the items its layout lists (separators and sub-menu headers are not items).
     auto items_of = [&](std::string_view menu_name) {
         std::vector<ui::MenuItem*> items;
-        for (const auto& spec : ui::layout::menu_items(menu_name))
+        for (const auto& entry : ui::layout::menu_items(menu_name))
             for (const auto& [name, item] : menu_items)
-                if (spec.name == name) items.push_back(item->get());
+                if (entry.name == name) items.push_back(item->get());
         return items;
     };
     右键菜单 = std::make_unique<Menu>(context, "右键菜单", items_of("右键菜单"));

@@ -10,11 +10,11 @@ namespace kistvar::win32 {
 
 namespace layout = ui::layout;
 
-Win32StatusBar::Win32StatusBar(HWND parent, const layout::ControlSpec& spec, int id)
+Win32StatusBar::Win32StatusBar(HWND parent, const layout::ControlLayout& placement, int id)
     // Placed by the layout, not by the bar's own habit of docking to the parent.
     : NativeControl(create_child(parent, STATUSCLASSNAMEW, "",
                                  WS_VISIBLE | CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER, 0,
-                                 spec.x, spec.y, spec.width, spec.height, id)) {
+                                 placement.x, placement.y, placement.width, placement.height, id)) {
     fit_to_dpi();
     // Visual styles would paint over the bar's own colour, and not every
     // status bar honours its background colour: the bar paints itself here.

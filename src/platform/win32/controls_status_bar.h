@@ -10,7 +10,7 @@ namespace kistvar::win32 {
 class Win32StatusBar final : public NativeControl<ui::StatusBar> {
 public:
     // Creates the bar on `parent` at the layout's rectangle.
-    Win32StatusBar(HWND parent, const ui::layout::ControlSpec& spec, int id);
+    Win32StatusBar(HWND parent, const ui::layout::ControlLayout& placement, int id);
     ~Win32StatusBar() override;
 
     std::string status_text(int part) const override;

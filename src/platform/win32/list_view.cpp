@@ -43,11 +43,11 @@ void fire(const ui::Event& event) {
 
 }  // namespace
 
-Win32ListView::Win32ListView(HWND parent, const layout::ControlSpec& spec, int x, int y, int id,
+Win32ListView::Win32ListView(HWND parent, const layout::ControlLayout& placement, int x, int y, int id,
                              HIMAGELIST pictures)
     : NativeControl(create_child(parent, WC_LISTVIEWW, "",
                                  WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | fixed_styles | LVS_REPORT,
-                                 WS_EX_CLIENTEDGE, x, y, spec.width, spec.height, id)) {
+                                 WS_EX_CLIENTEDGE, x, y, placement.width, placement.height, id)) {
     LVCOLUMNW column{};
     column.mask = LVCF_FMT | LVCF_WIDTH;
     column.fmt = LVCFMT_LEFT;
@@ -56,7 +56,7 @@ Win32ListView::Win32ListView(HWND parent, const layout::ControlSpec& spec, int x
     const COLORREF background = colour_ref(layout::list_background);
     SendMessageW(window_, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(background));
     SendMessageW(window_, LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(background));
-    SendMessageW(window_, LVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(colour_ref(spec.text_colour)));
+    SendMessageW(window_, LVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(colour_ref(placement.text_colour)));
     use_pictures(pictures);
     SetWindowSubclass(window_, &Win32ListView::watch_input, 0, reinterpret_cast<DWORD_PTR>(this));
 }

@@ -19,7 +19,7 @@ class Win32ListView final : public NativeControl<ui::ListView> {
 public:
     // Creates the list on `parent` at `x`, `y` (window coordinates) with the
     // layout's size; `pictures` is shared, not owned.
-    Win32ListView(HWND parent, const ui::layout::ControlSpec& spec, int x, int y, int id,
+    Win32ListView(HWND parent, const ui::layout::ControlLayout& placement, int x, int y, int id,
                   HIMAGELIST pictures);
     ~Win32ListView() override;
 

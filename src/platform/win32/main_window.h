@@ -60,8 +60,8 @@ private:
     void create_controls();
     void create_menus();
     void order_for_tab();
-    void adopt(ChildWindow& control, const ui::layout::ControlSpec& spec);
-    HWND create_control(const ui::layout::ControlSpec& spec, const wchar_t* window_class, DWORD style,
+    void adopt(ChildWindow& control, const ui::layout::ControlLayout& placement);
+    HWND create_control(const ui::layout::ControlLayout& placement, const wchar_t* window_class, DWORD style,
                         DWORD extended_style = 0, int extra_height = 0);
     using MenuItemsByName = std::map<std::string_view, std::unique_ptr<Win32MenuItem>>;
     std::unique_ptr<Win32Menu> build_menu(std::string_view name, MenuItemsByName& items_by_name);

@@ -24,9 +24,9 @@ constexpr DWORD frame_style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIM
 constexpr DWORD frame_extended_style = WS_EX_CONTROLPARENT;
 
 // Where a control sits in the window: its layout position plus its parents'.
-POINT window_position(const layout::ControlSpec& spec) {
-    POINT at{spec.x, spec.y};
-    for (std::string_view parent = spec.parent; !parent.empty();) {
+POINT window_position(const layout::ControlLayout& placement) {
+    POINT at{placement.x, placement.y};
+    for (std::string_view parent = placement.parent; !parent.empty();) {
         const auto& holder = layout::control(parent);
         at.x += holder.x;
         at.y += holder.y;
@@ -131,18 +131,18 @@ void Win32MainWindow::order_for_tab() {
     }
 }
 
-HWND Win32MainWindow::create_control(const layout::ControlSpec& spec, const wchar_t* window_class, DWORD style,
+HWND Win32MainWindow::create_control(const layout::ControlLayout& placement, const wchar_t* window_class, DWORD style,
                                      DWORD extended_style, int extra_height) {
-    const POINT at = window_position(spec);
-    const DWORD shown = spec.page < 0 ? WS_VISIBLE : 0;  // page controls are shown by their page
-    return create_child(window_, window_class, spec.caption, style | shown, extended_style, at.x, at.y,
-                        spec.width, spec.height + extra_height, next_control_id_++);
+    const POINT at = window_position(placement);
+    const DWORD shown = placement.page < 0 ? WS_VISIBLE : 0;  // page controls are shown by their page
+    return create_child(window_, window_class, placement.caption, style | shown, extended_style, at.x, at.y,
+                        placement.width, placement.height + extra_height, next_control_id_++);
 }
 
-void Win32MainWindow::adopt(ChildWindow& control, const layout::ControlSpec& spec) {
+void Win32MainWindow::adopt(ChildWindow& control, const layout::ControlLayout& placement) {
     children_[control.hwnd()] = &control;
-    control.text_colour = colour_ref(spec.text_colour);
-    if (spec.page >= 0) pages_->add(spec.page, control.hwnd());
+    control.text_colour = colour_ref(placement.text_colour);
+    if (placement.page >= 0) pages_->add(placement.page, control.hwnd());
 }
 
 void Win32MainWindow::create_controls() {
@@ -151,43 +151,43 @@ void Win32MainWindow::create_controls() {
     选择夹1 = std::move(pages);
 
     auto image_button = [&](std::string_view name) {
-        const auto& spec = layout::control(name);
+        const auto& placement = layout::control(name);
         auto button = std::make_unique<Win32ImageButton>(
-            create_control(spec, L"BUTTON", BS_OWNERDRAW | WS_TABSTOP), tool_tips_, picture_of(name), spec.caption);
-        adopt(*button, spec);
+            create_control(placement, L"BUTTON", BS_OWNERDRAW | WS_TABSTOP), tool_tips_, picture_of(name), placement.caption);
+        adopt(*button, placement);
         button->on_window_background = true;
         return button;
     };
     auto push_button = [&](std::string_view name) {
-        const auto& spec = layout::control(name);
-        auto button = std::make_unique<Win32PushButton>(create_control(spec, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP));
-        adopt(*button, spec);
+        const auto& placement = layout::control(name);
+        auto button = std::make_unique<Win32PushButton>(create_control(placement, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP));
+        adopt(*button, placement);
         button->on_window_background = true;
         return button;
     };
     auto edit_box = [&](std::string_view name) {
-        const auto& spec = layout::control(name);
+        const auto& placement = layout::control(name);
         auto edit = std::make_unique<Win32EditBox>(
-            create_control(spec, L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE));
-        adopt(*edit, spec);
+            create_control(placement, L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE));
+        adopt(*edit, placement);
         return edit;
     };
     auto combo_box = [&](std::string_view name) {
-        const auto& spec = layout::control(name);
+        const auto& placement = layout::control(name);
         // The closed box takes the height its font needs (about the layout's 20
         // pixels); the window's height also covers the opened list below it.
         constexpr int drop_down_height = 120;
-        HWND handle = create_control(spec, WC_COMBOBOXW, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0,
+        HWND handle = create_control(placement, WC_COMBOBOXW, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0,
                                      drop_down_height);
-        auto combo = std::make_unique<Win32ComboBox>(handle, spec.items);
-        adopt(*combo, spec);
+        auto combo = std::make_unique<Win32ComboBox>(handle, placement.items);
+        adopt(*combo, placement);
         return combo;
     };
     auto list_view = [&](std::string_view name) {
-        const auto& spec = layout::control(name);
-        const POINT at = window_position(spec);
-        auto list = std::make_unique<Win32ListView>(window_, spec, at.x, at.y, next_control_id_++, list_pictures_);
-        adopt(*list, spec);
+        const auto& placement = layout::control(name);
+        const POINT at = window_position(placement);
+        auto list = std::make_unique<Win32ListView>(window_, placement, at.x, at.y, next_control_id_++, list_pictures_);
+        adopt(*list, placement);
         return list;
     };
 
@@ -227,15 +227,15 @@ void Win32MainWindow::create_controls() {
     // Labels, then the group boxes: created last they lie beneath the controls
     // they frame, and never paint over them.
     for (layout::Kind kind : {layout::Kind::label, layout::Kind::group_box}) {
-        for (const auto& spec : layout::controls()) {
-            if (spec.kind != kind) continue;
+        for (const auto& placement : layout::controls()) {
+            if (placement.kind != kind) continue;
             const bool group = kind == layout::Kind::group_box;
-            HWND handle = create_control(spec, group ? L"BUTTON" : L"STATIC",
+            HWND handle = create_control(placement, group ? L"BUTTON" : L"STATIC",
                                          group ? BS_GROUPBOX | WS_CLIPSIBLINGS : SS_LEFT | SS_NOPREFIX);
             if (group) SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(group_caption_font()), FALSE);
             auto decoration = group ? std::make_unique<GroupBox>(handle, background_)
                                     : std::make_unique<TextOnlyWindow>(handle);
-            adopt(*decoration, spec);
+            adopt(*decoration, placement);
             decoration->on_window_background = true;
             decorations_.push_back(std::move(decoration));
         }

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/dialogs.h"
-#include "platform/headless/inspect.h"
+#include "platform/headless/observation.h"
 #include "platform/headless/script.h"
 #include "platform/runtime.h"
 #include "platform/time_text.h"

@@ -6,7 +6,7 @@
 
 #include <utility>
 
-#include "platform/headless/inspect.h"
+#include "platform/headless/observation.h"
 #include "platform/headless/list_view.h"
 #include "platform/headless/main_window.h"
 #include "platform/headless/script.h"
