@@ -6,16 +6,8 @@
 namespace kistvar::test {
 namespace {
 
-class Drop : public EndToEnd {
+class Drop : public SmallLibrary {
 protected:
-    void SetUp() override {
-        EndToEnd::SetUp();
-        put_stash("content of M");
-        put_my_box("T", "content of T");
-        put_saved_box("S", "template S");
-        write_settings("M");
-        start();
-    }
     TempFolder outside;  // where the player keeps downloaded boxes
     std::string outside_box(std::string_view name, std::string_view content) {
         std::string path = outside / name;

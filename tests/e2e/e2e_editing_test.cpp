@@ -8,16 +8,8 @@
 namespace kistvar::test {
 namespace {
 
-class Editing : public EndToEnd {
+class Editing : public SmallLibrary {
 protected:
-    void SetUp() override {
-        EndToEnd::SetUp();
-        put_stash("content of M");
-        put_my_box("T", "content of T");
-        put_saved_box("S", "template S");
-        write_settings("M");
-        start();
-    }
     void rename_from_menu(ui::ListView& list, std::string_view title, std::optional<std::string> typed) {
         driver->answer_popup_menu(w().重命名.get());
         driver->right_click_item(list, index_of(list, title));

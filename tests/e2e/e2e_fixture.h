@@ -80,6 +80,20 @@ protected:
     std::unique_ptr<Driver> driver;
 };
 
+// The library most cases start from: my box M in the slot (its content is the
+// stash file), my box T, saved box S; the window started.
+class SmallLibrary : public EndToEnd {
+protected:
+    void SetUp() override {
+        EndToEnd::SetUp();
+        put_stash("content of M");
+        put_my_box("T", "content of T");
+        put_saved_box("S", "template S");
+        write_settings("M");
+        start();
+    }
+};
+
 // A message box's own style: buttons and icon, without the task modality
 // that every box of the program adds.
 inline int style_of(const ShownDialog& dialog) { return dialog.style & 0xFF; }

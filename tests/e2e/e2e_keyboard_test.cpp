@@ -11,17 +11,8 @@
 namespace kistvar::test {
 namespace {
 
-class Keyboard : public EndToEnd {
+class Keyboard : public SmallLibrary {
 protected:
-    void SetUp() override {
-        EndToEnd::SetUp();
-        put_stash("content of M");
-        put_my_box("T", "content of T");
-        put_saved_box("S", "template S");
-        write_settings("M");
-        start();
-    }
-
     static HWND handle(const ui::Control& control) { return reinterpret_cast<HWND>(control.window_handle()); }
 
     // A key goes down and up in the window that has the focus, as the

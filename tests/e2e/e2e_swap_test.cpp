@@ -116,16 +116,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 // --- The box in use cannot be swapped in again ------------------------------------
 
-class SwapOfTheBoxInUse : public EndToEnd {
+class SwapOfTheBoxInUse : public SmallLibrary {
 protected:
-    void SetUp() override {
-        EndToEnd::SetUp();
-        put_stash("content of M");
-        put_my_box("T", "content of T");
-        put_saved_box("S", "template S");
-        write_settings("M");
-        start();
-    }
     void expect_nothing_moved() {
         EXPECT_EQ(read_on_disk(stash()), "content of M");
         EXPECT_EQ(read_on_disk(my_box("T")), "content of T");
