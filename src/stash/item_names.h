@@ -1,0 +1,18 @@
+// The name an item shows in the game, made from the name and templates stored
+// in its record.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace kistvar::stash {
+
+// A template holding "[ITEM]" has it replaced by the name so far (prefix
+// first, then suffix); an empty template, or one without "[ITEM]", adds nothing.
+std::string apply_templates(std::string name, std::string_view prefix, std::string_view suffix);
+
+// Drops the colour codes "|cAARRGGBB" and "|u" and turns non-breaking spaces
+// into plain ones, so names read and search as the game shows them.
+std::string displayable_name(std::string_view name);
+
+}  // namespace kistvar::stash
