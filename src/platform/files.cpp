@@ -182,6 +182,22 @@ bool read_whole_file(std::string_view path, std::string& bytes) {
     return seam_allows(FileCall::read_file, path) && native::read_file(path, bytes);
 }
 
+bool read_file_up_to(std::string_view path, std::uint64_t limit, std::string& bytes) {
+    bytes.clear();
+    return seam_allows(FileCall::read_file, path) && native::read_file(path, bytes, limit);
+}
+
+bool file_facts(std::string_view path, FileFacts& facts) {
+    if (!seam_allows(FileCall::find_first, path)) return false;
+    native::DirectoryEntry entry;
+    std::intptr_t search = native::find_first(path, entry);
+    if (search == 0) return false;
+    native::find_close(search);
+    if (entry.attributes & attribute_folder) return false;
+    facts = {entry.size, entry.last_write};
+    return true;
+}
+
 bool write_file_atomically(std::string_view path, std::string_view bytes, bool replace_existing) {
     if (path.empty()) return false;
     std::string temporary;

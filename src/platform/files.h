@@ -61,6 +61,18 @@ bool write_file(std::string_view path, const std::vector<std::string_view>& part
 
 // Whole-file read, for the settings reader. False when the file cannot be read.
 bool read_whole_file(std::string_view path, std::string& bytes);
+// The same for a file that may be anything: false, without reading it whole,
+// when it holds more than `limit` bytes.
+bool read_file_up_to(std::string_view path, std::uint64_t limit, std::string& bytes);
+
+// What tells one state of a file from another without reading it.
+struct FileFacts {
+    std::uint64_t size = 0;
+    std::uint64_t last_write = 0;  // the platform's time stamp; only compared
+    bool operator==(const FileFacts&) const = default;
+};
+// The facts of an existing file (not a folder); false otherwise.
+bool file_facts(std::string_view path, FileFacts& facts);
 // Writes the bytes to a temporary file beside `path` and replaces `path` with
 // it in one step, so a crash or a full disk leaves the old file or the new one,
 // never a half file. `replace_existing` false makes it fail (and leave nothing

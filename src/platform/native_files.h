@@ -12,6 +12,8 @@ namespace kistvar::native {
 struct DirectoryEntry {
     std::string name;  // bare long name, UTF-8
     std::uint32_t attributes = 0;
+    std::uint64_t size = 0;
+    std::uint64_t last_write = 0;  // the platform's own time stamp; compared, never shown
 };
 
 // Find-first/next over a path whose last part may hold "*" and "?", matched
@@ -37,6 +39,7 @@ bool write_bytes(std::intptr_t file, std::string_view bytes);
 bool flush_to_disk(std::intptr_t file);
 bool close_file(std::intptr_t file);
 
-bool read_file(std::string_view path, std::string& bytes);
+// Fails, keeping nothing, when the file holds more than `limit` bytes.
+bool read_file(std::string_view path, std::string& bytes, std::uint64_t limit = UINT64_MAX);
 
 }  // namespace kistvar::native

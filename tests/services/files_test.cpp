@@ -261,6 +261,25 @@ TEST_F(FileServices, ReadWholeFile) {
     EXPECT_EQ(read, bytes);
     EXPECT_FALSE(read_whole_file(folder / "missing", read));
     EXPECT_FALSE(read_whole_file(folder.path(), read));
+
+    // With a limit: a longer file is refused and nothing of it kept.
+    EXPECT_TRUE(read_file_up_to(folder / "data", bytes.size(), read));
+    EXPECT_EQ(read, bytes);
+    EXPECT_FALSE(read_file_up_to(folder / "data", bytes.size() - 1, read));
+    EXPECT_EQ(read, "");
+
+    // Size and last-write time, for files only.
+    FileFacts facts, again;
+    ASSERT_TRUE(file_facts(folder / "data", facts));
+    EXPECT_EQ(facts.size, bytes.size());
+    EXPECT_NE(facts.last_write, 0u);
+    ASSERT_TRUE(file_facts(folder / "data", again));
+    EXPECT_EQ(again, facts);
+    write_on_disk(folder / "data", "shorter");
+    ASSERT_TRUE(file_facts(folder / "data", again));
+    EXPECT_EQ(again.size, 7u);
+    EXPECT_FALSE(file_facts(folder / "missing", facts));
+    EXPECT_FALSE(file_facts(folder.path(), facts));
 }
 
 TEST_F(FileServices, WriteFileAtomicallyReplacesOrCreates) {

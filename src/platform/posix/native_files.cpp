@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <vector>
@@ -38,6 +39,12 @@ std::uint32_t attributes_of(const struct stat& info) {
     std::uint32_t attributes = S_ISDIR(info.st_mode) ? attribute_folder : attribute_archive;
     if (is_read_only(info)) attributes |= attribute_read_only;
     return attributes;
+}
+
+DirectoryEntry entry_of(const std::string& name, const struct stat& info) {
+    const auto nanoseconds = static_cast<std::uint64_t>(info.st_mtim.tv_sec) * 1000000000u +
+                             static_cast<std::uint64_t>(info.st_mtim.tv_nsec);
+    return {name, attributes_of(info), static_cast<std::uint64_t>(info.st_size), nanoseconds};
 }
 
 // stat, or lstat for a dangling link, which Windows would still list.
@@ -95,13 +102,13 @@ std::intptr_t find_first(std::string_view pattern, DirectoryEntry& entry) {
     auto search = new Search;
     if (!posix::has_wildcard(last)) {
         struct stat info;
-        if (status_of(path, info)) search->entries.push_back({last, attributes_of(info)});
+        if (status_of(path, info)) search->entries.push_back(entry_of(last, info));
     } else if (DIR* directory = opendir(folder.c_str())) {
         while (dirent* item = readdir(directory)) {
             std::string name = item->d_name;
             struct stat info;
             if (posix::matches_wildcard(name, last) && status_of(folder + "/" + name, info))
-                search->entries.push_back({name, attributes_of(info)});
+                search->entries.push_back(entry_of(name, info));
         }
         closedir(directory);
     }
@@ -202,13 +209,13 @@ bool close_file(std::intptr_t file) {
     return file != 0 && close(fd_of(file)) == 0;
 }
 
-bool read_file(std::string_view path, std::string& bytes) {
+bool read_file(std::string_view path, std::string& bytes, std::uint64_t limit) {
     int fd = open(posix_path(path).c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return false;
     struct stat info;
     bool read_all = fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
     bytes.clear();
-    if (read_all) bytes.reserve(static_cast<std::size_t>(info.st_size));
+    if (read_all) bytes.reserve(static_cast<std::size_t>(std::min<std::uint64_t>(info.st_size, limit)));
     char buffer[1 << 16];
     while (read_all) {
         ssize_t got = read(fd, buffer, sizeof buffer);
@@ -218,8 +225,10 @@ bool read_file(std::string_view path, std::string& bytes) {
             break;
         }
         bytes.append(buffer, static_cast<std::size_t>(got));
+        if (bytes.size() > limit) read_all = false;
     }
     close(fd);
+    if (!read_all) bytes.clear();
     return read_all;
 }
 

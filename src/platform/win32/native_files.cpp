@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "platform/win32/wide_text.h"
 
 namespace kistvar::native {
@@ -16,6 +18,8 @@ using win32::widen_path;
 void take_entry(const WIN32_FIND_DATAW& data, DirectoryEntry& entry) {
     entry.name = narrow(data.cFileName);
     entry.attributes = data.dwFileAttributes;
+    entry.size = std::uint64_t{data.nFileSizeHigh} << 32 | data.nFileSizeLow;
+    entry.last_write = std::uint64_t{data.ftLastWriteTime.dwHighDateTime} << 32 | data.ftLastWriteTime.dwLowDateTime;
 }
 
 // Opens a file or folder only to learn who it is; no access, any sharing.
@@ -121,7 +125,7 @@ bool close_file(std::intptr_t file) {
     return CloseHandle(handle_of(file)) != FALSE;
 }
 
-bool read_file(std::string_view path, std::string& bytes) {
+bool read_file(std::string_view path, std::string& bytes, std::uint64_t limit) {
     HANDLE file = CreateFileW(widen_path(path).c_str(), GENERIC_READ,
                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -129,15 +133,17 @@ bool read_file(std::string_view path, std::string& bytes) {
     bytes.clear();
     LARGE_INTEGER size;
     bool read_all = GetFileSizeEx(file, &size) != FALSE;
-    if (read_all) bytes.reserve(static_cast<std::size_t>(size.QuadPart));
+    if (read_all) bytes.reserve(static_cast<std::size_t>(std::min<std::uint64_t>(size.QuadPart, limit)));
     char buffer[1 << 16];
     while (read_all) {
         DWORD got = 0;
         read_all = ReadFile(file, buffer, sizeof buffer, &got, nullptr) != FALSE;
         if (!read_all || got == 0) break;
         bytes.append(buffer, got);
+        if (bytes.size() > limit) read_all = false;
     }
     CloseHandle(file);
+    if (!read_all) bytes.clear();
     return read_all;
 }
 
