@@ -9,6 +9,7 @@
 #include "library/box_titles.h"
 #include "library/item_pictures.h"
 #include "library/messages.h"
+#include "library/stash_questions.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "platform/text.h"
@@ -57,6 +58,7 @@ void import_box(App& app, const Target& target, const std::string& dropped_files
     const std::string destination = target.folder + "\\" + title + ".bin";
     // Dropped where it already lies: the box is in the library already.
     if (same_path(destination, dropped_files_text)) return;
+    if (!dropped_file_may_go_in(dropped_files_text, name)) return;
     const bool replacing = file_exists(destination);
     if (replacing && messages::show(messages::drop_replace_question()) != result_ok) return;
     // Only a replacement the user agreed to may overwrite a file.

@@ -7,6 +7,7 @@
 #include "library/box_titles.h"
 #include "library/item_pictures.h"
 #include "library/messages.h"
+#include "library/stash_questions.h"
 #include "platform/files.h"
 #include "platform/settings_file.h"
 #include "settings/setting_keys.h"
@@ -80,6 +81,8 @@ void swap(App& app) {
         messages::show_unless_quiet(app, messages::swap_reserved_title());
         return;
     }
+    if (!box_may_be_swapped_in(chosen_is_my_box ? my_box_file(app, title) : saved_box_file(app, title), title))
+        return;
 
     // Put the box in use back into MYBOX, never over another box's file.
     const std::string previous = app.state.paths[in_use_marker];

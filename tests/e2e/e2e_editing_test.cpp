@@ -27,8 +27,8 @@ TEST_F(Editing, SaveAsCopiesTheChosenMyBoxIntoANewSavedBox) {
     EXPECT_EQ(dialogs[0].kind, ShownDialog::Kind::input_box);
     EXPECT_EQ(dialogs[0].text, "下面箱子将被另存,请输入一个名称。\r\n\r\n        T");
     EXPECT_EQ(dialogs[0].caption, "箱子另存为");
-    EXPECT_EQ(read_on_disk(saved_box("copy of T")), "content of T");
-    EXPECT_EQ(read_on_disk(my_box("T")), "content of T");
+    EXPECT_EQ(box_on_disk(saved_box("copy of T")), "content of T");
+    EXPECT_EQ(box_on_disk(my_box("T")), "content of T");
     EXPECT_EQ(titles(saved()), (std::vector<std::string>{"copy of T", "S"}));
     EXPECT_EQ(saved().selected_item(), index_of(saved(), "copy of T"));
     EXPECT_EQ(mine().selected_item(), index_of(mine(), "T")) << "the source stays selected";
@@ -38,8 +38,8 @@ TEST_F(Editing, SaveAsOfTheBoxInUseCopiesTheStashFromTheMenu) {
     driver->answer_popup_menu(w().另存为.get());
     driver->answer_input_box("snapshot");
     driver->right_click_item(mine(), index_of(mine(), "M"));
-    EXPECT_EQ(read_on_disk(saved_box("snapshot")), "content of M");
-    EXPECT_EQ(read_on_disk(stash()), "content of M");
+    EXPECT_EQ(box_on_disk(saved_box("snapshot")), "content of M");
+    EXPECT_EQ(box_on_disk(stash()), "content of M");
 }
 
 TEST_F(Editing, SaveAsUnderATakenNameAsksAgainAndCancelEndsIt) {
@@ -50,7 +50,7 @@ TEST_F(Editing, SaveAsUnderATakenNameAsksAgainAndCancelEndsIt) {
     auto dialogs = shown();
     ASSERT_EQ(dialogs.size(), 2u);
     EXPECT_EQ(dialogs[1].kind, ShownDialog::Kind::input_box);
-    EXPECT_EQ(read_on_disk(saved_box("S")), "template S");
+    EXPECT_EQ(box_on_disk(saved_box("S")), "template S");
     EXPECT_EQ(titles(saved()), (std::vector<std::string>{"S"}));
 }
 
@@ -70,21 +70,21 @@ TEST_F(Editing, NewBoxWritesAnEmptyStashAndNeverReplacesOne) {
     ASSERT_EQ(new_titles.size(), 2u) << "two boxes, two titles";
     for (const auto& title : new_titles) {
         EXPECT_EQ(title.rfind("MYBOX ", 0), 0u) << title;
-        EXPECT_EQ(read_on_disk(my_box(title)), empty_stash) << title;
+        EXPECT_EQ(box_on_disk(my_box(title)), empty_stash) << title;
     }
     EXPECT_EQ(mine().get_item_title(mine().selected_item()).rfind("MYBOX ", 0), 0u);
-    EXPECT_EQ(read_on_disk(stash()), "content of M");
+    EXPECT_EQ(box_on_disk(stash()), "content of M");
 }
 
 TEST_F(Editing, RenameConfirmedRenamesTheFile) {
     rename_from_menu(mine(), "T", "Treasure");
     EXPECT_TRUE(shown_messages().empty());
-    EXPECT_EQ(read_on_disk(my_box("Treasure")), "content of T");
+    EXPECT_EQ(box_on_disk(my_box("Treasure")), "content of T");
     EXPECT_FALSE(exists_on_disk(my_box("T")));
     EXPECT_EQ(titles(mine()), (std::vector<std::string>{"M", "Treasure"}));
 
     rename_from_menu(saved(), "S", "Starter");
-    EXPECT_EQ(read_on_disk(saved_box("Starter")), "template S");
+    EXPECT_EQ(box_on_disk(saved_box("Starter")), "template S");
     EXPECT_FALSE(exists_on_disk(saved_box("S")));
     EXPECT_EQ(titles(saved()), (std::vector<std::string>{"Starter"}));
 }
@@ -92,7 +92,7 @@ TEST_F(Editing, RenameConfirmedRenamesTheFile) {
 TEST_F(Editing, RenameCancelledChangesNothing) {
     rename_from_menu(mine(), "T", std::nullopt);
     EXPECT_TRUE(shown_messages().empty());
-    EXPECT_EQ(read_on_disk(my_box("T")), "content of T");
+    EXPECT_EQ(box_on_disk(my_box("T")), "content of T");
     EXPECT_EQ(titles(mine()), (std::vector<std::string>{"M", "T"}));
 }
 
@@ -101,13 +101,13 @@ TEST_F(Editing, RenameOfTheBoxInUseRenamesTheMarker) {
     EXPECT_EQ(stored("状态", "正在使用"), "Main");
     EXPECT_EQ(status(), "Main");
     EXPECT_EQ(items(mine()), (Items{{"Main", 1}, {"T", 0}}));
-    EXPECT_EQ(read_on_disk(stash()), "content of M");
+    EXPECT_EQ(box_on_disk(stash()), "content of M");
 
     // It goes home under its new title.
     select(mine(), "T");
     driver->click(*w().超级按钮更换);
-    EXPECT_EQ(read_on_disk(my_box("Main")), "content of M");
-    EXPECT_EQ(read_on_disk(stash()), "content of T");
+    EXPECT_EQ(box_on_disk(my_box("Main")), "content of M");
+    EXPECT_EQ(box_on_disk(stash()), "content of T");
 }
 
 TEST_F(Editing, RenameOntoAnotherBoxsTitleIsRefusedAndKeepsBoth) {
@@ -117,8 +117,8 @@ TEST_F(Editing, RenameOntoAnotherBoxsTitleIsRefusedAndKeepsBoth) {
     auto messages = shown_messages();
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text.rfind("重命名箱子  S  失败！  ToT", 0), 0u) << messages[0].text;
-    EXPECT_EQ(read_on_disk(saved_box("S")), "template S");
-    EXPECT_EQ(read_on_disk(saved_box("R")), "template R");
+    EXPECT_EQ(box_on_disk(saved_box("S")), "template S");
+    EXPECT_EQ(box_on_disk(saved_box("R")), "template R");
     EXPECT_EQ(titles(saved()), (std::vector<std::string>{"R", "S"}));
 }
 
@@ -142,7 +142,7 @@ TEST_F(Editing, DeleteCancelledKeepsEverything) {
     auto messages = shown_messages();
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, "将删除箱子  S ，是否确认删除？");
-    EXPECT_EQ(read_on_disk(saved_box("S")), "template S");
+    EXPECT_EQ(box_on_disk(saved_box("S")), "template S");
     EXPECT_EQ(titles(saved()), (std::vector<std::string>{"S"}));
 }
 
@@ -150,7 +150,7 @@ TEST_F(Editing, DeleteOfTheBoxInUseDoesNothing) {
     select(mine(), "M");
     driver->click(*w().超级按钮删除);
     EXPECT_TRUE(shown_messages().empty());
-    EXPECT_EQ(read_on_disk(stash()), "content of M");
+    EXPECT_EQ(box_on_disk(stash()), "content of M");
     EXPECT_EQ(titles(mine()), (std::vector<std::string>{"M", "T"}));
 }
 

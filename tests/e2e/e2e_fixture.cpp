@@ -81,12 +81,12 @@ std::string EndToEnd::my_box(std::string_view title) const {
 std::string EndToEnd::saved_box(std::string_view title) const {
     return box_folder + "\\" + std::string(title) + ".bin";
 }
-void EndToEnd::put_stash(std::string_view content) const { write_on_disk(stash(), content); }
+void EndToEnd::put_stash(std::string_view content) const { write_on_disk(stash(), stash_holding(content)); }
 void EndToEnd::put_my_box(std::string_view title, std::string_view content) const {
-    write_on_disk(my_box(title), content);
+    write_on_disk(my_box(title), stash_holding(content));
 }
 void EndToEnd::put_saved_box(std::string_view title, std::string_view content) const {
-    write_on_disk(saved_box(title), content);
+    write_on_disk(saved_box(title), stash_holding(content));
 }
 
 Items EndToEnd::items(const ui::ListView& list) {

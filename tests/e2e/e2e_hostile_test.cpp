@@ -24,8 +24,11 @@ protected:
         my_boxes_folder = box_folder + "\\MYBOX";
         hostile::make_folders(my_boxes_folder);
     }
-    void put(const std::string& path, std::string_view content) { hostile::put(path, content); }
-    std::string content_of(const std::string& path) { return hostile::get(path).value_or("<missing>"); }
+    void put(const std::string& path, std::string_view content) { hostile::put(path, test::stash_holding(content)); }
+    std::string content_of(const std::string& path) {
+        std::optional<std::string> bytes = hostile::get(path);
+        return bytes ? test::box_tag(*bytes) : "<missing>";
+    }
     hostile::Snapshot files() {
         return hostile::snapshot({{"save", save_folder}, {"box", box_folder}});
     }
@@ -148,7 +151,7 @@ TEST_F(Hostile, SwappingReadOnlyBoxesInAndOutLosesNoContent) {
         if (marker == "别的箱子") {
             // The slot holds a copy of the template; the my boxes are all home.
             EXPECT_EQ(content_of(stash()), "template S") << step;
-            now.erase(std::find(now.begin(), now.end(), "template S"));
+            now.erase(std::find(now.begin(), now.end(), test::stash_holding("template S")));
         } else {
             EXPECT_EQ(content_of(stash()), "content of " + marker) << step;
             EXPECT_FALSE(hostile::exists(my_box(marker))) << step;
@@ -289,7 +292,7 @@ TEST_F(HostileReadOnlySettings, TheProgramStartsAndKeepsBothFilesAsTheyWere) {
     put_my_box("T", "content of T");
     put_saved_box("S", "template S");
     write_settings("M");
-    put(readme_path, "the player's own notes");
+    hostile::put(readme_path, "the player's own notes");
     const std::string settings_before = content_of(settings_path);
     hostile::set_read_only(settings_path, true);
     hostile::set_read_only(readme_path, true);

@@ -42,30 +42,30 @@ TEST_F(Keyboard, EnterSwapsTheSelectedBoxOnceFromEitherList) {
     auto messages = shown_messages();
     ASSERT_EQ(messages.size(), 1u) << "one swap, one message";
     EXPECT_EQ(messages[0].text, "置换箱子  T  成功！  ^_^");
-    EXPECT_EQ(read_on_disk(stash()), "content of T");
-    EXPECT_EQ(read_on_disk(my_box("M")), "content of M");
+    EXPECT_EQ(box_on_disk(stash()), "content of T");
+    EXPECT_EQ(box_on_disk(my_box("M")), "content of M");
 
     select(saved(), "S");
     press(VK_RETURN);
     messages = shown_messages();
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, "置换箱子  S  成功！  ^_^");
-    EXPECT_EQ(read_on_disk(stash()), "template S");
-    EXPECT_EQ(read_on_disk(my_box("T")), "content of T");
+    EXPECT_EQ(box_on_disk(stash()), "template S");
+    EXPECT_EQ(box_on_disk(my_box("T")), "content of T");
 }
 
 TEST_F(Keyboard, EnterOnTheBoxInUseDoesWhatADoubleClickDoesNothing) {
     select(mine(), "M");
     press(VK_RETURN);
     EXPECT_TRUE(shown_messages().empty());
-    EXPECT_EQ(read_on_disk(stash()), "content of M");
+    EXPECT_EQ(box_on_disk(stash()), "content of M");
 }
 
 TEST_F(Keyboard, DeleteAsksAndDeletesButNeverTheBoxInUse) {
     select(mine(), "M");
     press(VK_DELETE);
     EXPECT_TRUE(shown_messages().empty());
-    EXPECT_EQ(read_on_disk(stash()), "content of M");
+    EXPECT_EQ(box_on_disk(stash()), "content of M");
     EXPECT_EQ(titles(mine()), (std::vector<std::string>{"M", "T"}));
 
     select(saved(), "S");
@@ -88,7 +88,7 @@ TEST_F(Keyboard, F2ThenTypingThenEnterRenamesTheBox) {
     type("Treasure");
     press(VK_RETURN);
     EXPECT_EQ(SendMessageW(handle(mine()), LVM_GETEDITCONTROL, 0, 0), 0);
-    EXPECT_EQ(read_on_disk(my_box("Treasure")), "content of T");
+    EXPECT_EQ(box_on_disk(my_box("Treasure")), "content of T");
     EXPECT_FALSE(exists_on_disk(my_box("T")));
     EXPECT_EQ(titles(mine()), (std::vector<std::string>{"M", "Treasure"}));
     EXPECT_TRUE(shown_messages().empty()) << "Enter ended the edit and swapped nothing";
@@ -129,7 +129,7 @@ TEST_F(Keyboard, TheContextMenuKeyOpensTheListsMenuAsARightClickDoes) {
     ASSERT_EQ(dialogs.size(), 2u);
     EXPECT_EQ(dialogs[0].kind, ShownDialog::Kind::popup_menu);
     EXPECT_EQ(dialogs[0].text, "右键菜单");
-    EXPECT_EQ(read_on_disk(stash()), "template S") << "the chosen item ran";
+    EXPECT_EQ(box_on_disk(stash()), "template S") << "the chosen item ran";
 }
 
 TEST_F(Keyboard, SpaceAndEnterClickAFocusedImageButton) {
@@ -137,7 +137,7 @@ TEST_F(Keyboard, SpaceAndEnterClickAFocusedImageButton) {
     SetFocus(handle(*w().超级按钮更换));
     press(VK_RETURN);
     ASSERT_EQ(shown_messages().size(), 1u);
-    EXPECT_EQ(read_on_disk(stash()), "content of T");
+    EXPECT_EQ(box_on_disk(stash()), "content of T");
 
     SetFocus(handle(*w().超级按钮新建));
     press(VK_SPACE);

@@ -52,7 +52,7 @@ TEST_F(Newcomer, FirstRunSaveDefaultsMakeTheBoxFolderAndSwap) {
 
     // The game made its save folder with the stash; the player makes the box folder.
     make_folder_on_disk(default_box_folder());
-    write_on_disk(default_stash(), "the newcomer's own stash");
+    write_on_disk(default_stash(), stash_holding("the newcomer's own stash"));
 
     driver->click(*w().超级按钮高级);
     EXPECT_TRUE(save_screenshot("newcomer-3-library-after-saving"));
@@ -62,7 +62,7 @@ TEST_F(Newcomer, FirstRunSaveDefaultsMakeTheBoxFolderAndSwap) {
     select(mine(), "MYBOX 1");
     driver->answer_input_box("起步箱子");
     driver->click(*w().超级按钮另存);
-    EXPECT_EQ(read_on_disk(default_box_folder() + "\\起步箱子.bin"), "the newcomer's own stash");
+    EXPECT_EQ(box_on_disk(default_box_folder() + "\\起步箱子.bin"), "the newcomer's own stash");
     shown();
 
     select(saved(), "起步箱子");
@@ -72,8 +72,8 @@ TEST_F(Newcomer, FirstRunSaveDefaultsMakeTheBoxFolderAndSwap) {
     EXPECT_EQ(messages[0].text, "置换箱子  起步箱子  成功！  ^_^");
     EXPECT_TRUE(save_screenshot("newcomer-4-after-swap"));
 
-    EXPECT_EQ(read_on_disk(default_box_folder() + "\\MYBOX\\MYBOX 1.bin"), "the newcomer's own stash");
-    EXPECT_EQ(read_on_disk(default_stash()), "the newcomer's own stash");
+    EXPECT_EQ(box_on_disk(default_box_folder() + "\\MYBOX\\MYBOX 1.bin"), "the newcomer's own stash");
+    EXPECT_EQ(box_on_disk(default_stash()), "the newcomer's own stash");
     EXPECT_EQ(status(), "别的箱子  起步箱子");
     EXPECT_EQ(items(mine()), (Items{{"MYBOX 1", 0}}));
 

@@ -71,24 +71,24 @@ TEST_P(SwapEveryWay, PutsTheChosenBoxInTheSlotAndKeepsEveryOtherBox) {
 
     // The box that was in the slot: a my box goes home with its content.
     if (slot_holds_my_box()) {
-        EXPECT_EQ(read_on_disk(my_box("M")), "content of M");
+        EXPECT_EQ(box_on_disk(my_box("M")), "content of M");
     } else {
         EXPECT_FALSE(exists_on_disk(my_box(other_box)));
     }
-    EXPECT_EQ(read_on_disk(my_box("U")), "content of U");
-    EXPECT_EQ(read_on_disk(saved_box("S")), "template S");
+    EXPECT_EQ(box_on_disk(my_box("U")), "content of U");
+    EXPECT_EQ(box_on_disk(saved_box("S")), "template S");
 
     Items expected_mine;
     if (slot_holds_my_box()) expected_mine.push_back({"M", 0});
     if (my) {
-        EXPECT_EQ(read_on_disk(stash()), "content of T");
+        EXPECT_EQ(box_on_disk(stash()), "content of T");
         EXPECT_FALSE(exists_on_disk(my_box("T"))) << "a my box in use lives only in the slot";
         expected_mine.push_back({"T", 1});
         EXPECT_EQ(status(), "我的箱子  T");
         EXPECT_EQ(stored("状态", "正在使用"), "T");
     } else {
-        EXPECT_EQ(read_on_disk(stash()), "template S");
-        EXPECT_EQ(read_on_disk(my_box("T")), "content of T");
+        EXPECT_EQ(box_on_disk(stash()), "template S");
+        EXPECT_EQ(box_on_disk(my_box("T")), "content of T");
         expected_mine.push_back({"T", 0});
         EXPECT_EQ(status(), "别的箱子  S");
         EXPECT_EQ(stored("状态", "正在使用"), other_box);
@@ -119,8 +119,8 @@ INSTANTIATE_TEST_SUITE_P(
 class SwapOfTheBoxInUse : public SmallLibrary {
 protected:
     void expect_nothing_moved() {
-        EXPECT_EQ(read_on_disk(stash()), "content of M");
-        EXPECT_EQ(read_on_disk(my_box("T")), "content of T");
+        EXPECT_EQ(box_on_disk(stash()), "content of M");
+        EXPECT_EQ(box_on_disk(my_box("T")), "content of T");
         EXPECT_FALSE(exists_on_disk(my_box("M")));
         EXPECT_EQ(items(mine()), (Items{{"M", 1}, {"T", 0}}));
         EXPECT_EQ(status(), "M");
@@ -156,7 +156,7 @@ TEST_F(SwapOfTheBoxInUse, ASavedBoxPickedAfterItCanBeSwappedAndDeletedWithTheBut
     auto messages = shown_messages();
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, "将删除箱子  S ，是否确认删除？");
-    EXPECT_EQ(read_on_disk(saved_box("S")), "template S");
+    EXPECT_EQ(box_on_disk(saved_box("S")), "template S");
 }
 
 TEST_F(SwapOfTheBoxInUse, ItsMenuOffersNeitherSwapNorDelete) {
@@ -174,8 +174,8 @@ TEST_F(SwapOfTheBoxInUse, ItsMenuOffersNeitherSwapNorDelete) {
     EXPECT_EQ(shown_messages().size(), 1u);
     driver->double_click_item(mine(), index_of(mine(), "T"));
     EXPECT_TRUE(shown_messages().empty());
-    EXPECT_EQ(read_on_disk(stash()), "content of T");
-    EXPECT_EQ(read_on_disk(my_box("M")), "content of M");
+    EXPECT_EQ(box_on_disk(stash()), "content of T");
+    EXPECT_EQ(box_on_disk(my_box("M")), "content of M");
 }
 
 TEST_F(SwapOfTheBoxInUse, WithNoStashFileInTheSlotTheSwapFailsAndMovesNothing) {
@@ -187,7 +187,7 @@ TEST_F(SwapOfTheBoxInUse, WithNoStashFileInTheSlotTheSwapFailsAndMovesNothing) {
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, "移动箱子失败！  ToT");
     EXPECT_EQ(messages[0].caption, "错误提示");
-    EXPECT_EQ(read_on_disk(my_box("T")), "content of T");
+    EXPECT_EQ(box_on_disk(my_box("T")), "content of T");
     EXPECT_EQ(items(mine()), (Items{{"M", 1}, {"T", 0}}));
     EXPECT_EQ(stored("状态", "正在使用"), "M");
 }

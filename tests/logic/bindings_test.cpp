@@ -72,21 +72,21 @@ TEST_F(Bindings, TheSwapRunsFromItsButtonTheMenuAndADoubleClick) {
 
     driver->click_item(saved, 0);
     driver->double_click_item(saved, 0);
-    EXPECT_EQ(test::read_on_disk(stash_path()), "saved");
-    EXPECT_EQ(test::read_on_disk(my_box_path("MYBOX 1")), "game");
+    EXPECT_EQ(test::box_on_disk(stash_path()), "saved");
+    EXPECT_EQ(test::box_on_disk(my_box_path("MYBOX 1")), "game");
 
     driver->click_item(mine, mine.find_item("甲"));
     driver->click(*w().超级按钮更换);
-    EXPECT_EQ(test::read_on_disk(stash_path()), "mine");
+    EXPECT_EQ(test::box_on_disk(stash_path()), "mine");
     EXPECT_FALSE(test::exists_on_disk(my_box_path("甲")));
 
     // The box in use ignores its double-click; the menu item swaps another one in.
     driver->double_click_item(mine, mine.find_item("甲"));
-    EXPECT_EQ(test::read_on_disk(stash_path()), "mine");
+    EXPECT_EQ(test::box_on_disk(stash_path()), "mine");
     driver->answer_popup_menu(w().更换.get());
     driver->right_click_item(mine, mine.find_item("MYBOX 1"));
-    EXPECT_EQ(test::read_on_disk(stash_path()), "game");
-    EXPECT_EQ(test::read_on_disk(my_box_path("甲")), "mine");
+    EXPECT_EQ(test::box_on_disk(stash_path()), "game");
+    EXPECT_EQ(test::box_on_disk(my_box_path("甲")), "mine");
 }
 
 TEST_F(Bindings, TheEditingOperationsRunFromTheirButtonsAndMenuItems) {
@@ -102,7 +102,7 @@ TEST_F(Bindings, TheEditingOperationsRunFromTheirButtonsAndMenuItems) {
     driver->click_item(saved, 0);
     driver->answer_input_box("副本");
     driver->click(*w().超级按钮另存);
-    EXPECT_EQ(test::read_on_disk(saved_box_path("副本")), "saved");
+    EXPECT_EQ(test::box_on_disk(saved_box_path("副本")), "saved");
 
     driver->click_item(saved, saved.find_item("副本"));
     driver->answer_popup_menu(w().另存为.get());
@@ -142,13 +142,13 @@ TEST_F(Bindings, RenamingAMyBoxRunsTheMyBoxRename) {
 TEST_F(Bindings, FilesDroppedOnAListAreImportedIntoThatListsFolder) {
     start_quietly();
     const std::string outside = temp / "外来.bin";
-    test::write_on_disk(outside, "dropped");
+    test::write_on_disk(outside, test::stash_holding("dropped"));
 
     driver->drop_files(*w().超级列表框我的箱子, {outside});
     driver->drop_files(*w().超级列表框保存箱子, {outside});
 
-    EXPECT_EQ(test::read_on_disk(my_box_path("外来")), "dropped");
-    EXPECT_EQ(test::read_on_disk(saved_box_path("外来")), "dropped");
+    EXPECT_EQ(test::box_on_disk(my_box_path("外来")), "dropped");
+    EXPECT_EQ(test::box_on_disk(saved_box_path("外来")), "dropped");
     EXPECT_NE(w().超级列表框我的箱子->find_item("外来"), -1);
     EXPECT_NE(w().超级列表框保存箱子->find_item("外来"), -1);
 }

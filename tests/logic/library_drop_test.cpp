@@ -8,7 +8,7 @@ namespace kistvar {
 namespace {
 
 using test::exists_on_disk;
-using test::read_on_disk;
+using test::box_on_disk;
 using test::ShownDialog;
 
 class Drop : public test::Library {
@@ -19,7 +19,7 @@ protected:
     }
     std::string outside(std::string_view name, std::string_view content) {
         std::string path = temp / "elsewhere" + "\\" + std::string(name);
-        test::write_on_disk(path, content);
+        test::write_on_disk(path, test::stash_holding(content));
         return path;
     }
     void expect_alert(std::string_view text) {
@@ -37,12 +37,38 @@ TEST_F(Drop, ABoxFileIsCopiedIntoTheListsFolderAndSelected) {
     driver->drop_files(mine(), {a});
     driver->drop_files(saved(), {a});
 
-    EXPECT_EQ(read_on_disk(my_box("a")), "dropped a");
-    EXPECT_EQ(read_on_disk(saved_box("a")), "dropped a");
-    EXPECT_EQ(read_on_disk(a), "dropped a");
+    EXPECT_EQ(box_on_disk(my_box("a")), "dropped a");
+    EXPECT_EQ(box_on_disk(saved_box("a")), "dropped a");
+    EXPECT_EQ(box_on_disk(a), "dropped a");
     EXPECT_EQ(mine().get_item_title(mine().selected_item()), "a");
     EXPECT_EQ(saved().get_item_title(saved().selected_item()), "a");
     EXPECT_TRUE(shown().empty());
+}
+
+// A file that is no readable stash goes in only when the player says so,
+// asked every time, quiet or not; a real stash is taken without a question.
+TEST_F(Drop, AFileThatIsNoReadableStashIsImportedOnlyWhenThePlayerAgrees) {
+    start_library("别的箱子");
+    quiet();
+    std::string text = outside("notes.bin", "");
+    test::write_on_disk(text, "just some text, long enough");
+    std::string cut = outside("cut.bin", "");
+    test::write_on_disk(cut, test::stash_holding("Sword").substr(0, 30));
+
+    driver->answer_message_box(result_cancel);
+    driver->drop_files(mine(), {text});
+    ShownDialog question = only_message();
+    EXPECT_EQ(question.text, "文件  notes.bin  不是可读的共享仓库文件（未知的版本）。仍要导入吗？");
+    EXPECT_EQ(question.caption, "提示窗口");
+    EXPECT_EQ(question.style, 0x131);  // OK/Cancel, warning, Cancel the default
+    EXPECT_FALSE(test::exists_on_disk(my_box("notes")));
+    EXPECT_EQ(mine().item_count(), 0);
+
+    driver->answer_message_box(result_ok);
+    driver->drop_files(saved(), {cut});
+    EXPECT_EQ(only_message().text, "文件  cut.bin  不是可读的共享仓库文件（文件长度不符）。仍要导入吗？");
+    EXPECT_EQ(test::read_on_disk(saved_box("cut")), test::read_on_disk(cut));
+    EXPECT_EQ(saved().get_item_title(saved().selected_item()), "cut");
 }
 
 TEST_F(Drop, OnlyOneFileEndingInLowerCaseBinIsTaken) {
@@ -76,12 +102,12 @@ TEST_F(Drop, AnExistingBoxIsReplacedOnlyWhenTheUserAgrees) {
     EXPECT_EQ(question.text, "已经有相同名字的文件存在，是否覆盖？");
     EXPECT_EQ(question.caption, "提示信息");
     EXPECT_EQ(question.style, 33);
-    EXPECT_EQ(read_on_disk(saved_box("a")), "the library's a");
+    EXPECT_EQ(box_on_disk(saved_box("a")), "the library's a");
 
     driver->answer_message_box(result_ok);
     driver->drop_files(saved(), {a});
     EXPECT_EQ(shown().size(), 1u);
-    EXPECT_EQ(read_on_disk(saved_box("a")), "dropped a");
+    EXPECT_EQ(box_on_disk(saved_box("a")), "dropped a");
 }
 
 TEST_F(Drop, ABoxDroppedWhereItAlreadyLiesChangesNothing) {
@@ -91,7 +117,7 @@ TEST_F(Drop, ABoxDroppedWhereItAlreadyLiesChangesNothing) {
     driver->drop_files(saved(), {saved_box("a")});
 
     EXPECT_TRUE(shown().empty());
-    EXPECT_EQ(read_on_disk(saved_box("a")), "the library's a");
+    EXPECT_EQ(box_on_disk(saved_box("a")), "the library's a");
     EXPECT_EQ(titles(saved()), (std::vector<std::string>{"a"}));
 }
 
@@ -124,7 +150,7 @@ TEST_F(Drop, MyBoxesRefuseTheTitleOfTheBoxInUseAndTheReservedTitle) {
     EXPECT_EQ(titles(mine()), (std::vector<std::string>{"M"}));
 
     driver->drop_files(saved(), {m});  // a saved box may have any title
-    EXPECT_EQ(read_on_disk(saved_box("M")), "another M");
+    EXPECT_EQ(box_on_disk(saved_box("M")), "another M");
 }
 
 }  // namespace

@@ -34,7 +34,7 @@ protected:
     std::string stash() const { return save_folder + "\\sharedstash_v2.bin"; }
     std::string my_box(std::string_view title) const { return my_boxes_folder + "\\" + std::string(title) + ".bin"; }
     std::string saved_box(std::string_view title) const { return box_folder + "\\" + std::string(title) + ".bin"; }
-    void put_stash(std::string_view content) { write_on_disk(stash(), content); }
+    void put_stash(std::string_view content) { write_on_disk(stash(), stash_holding(content)); }
 
     ui::ListView& mine() { return *w().超级列表框我的箱子; }
     ui::ListView& saved() { return *w().超级列表框保存箱子; }

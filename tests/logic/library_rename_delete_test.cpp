@@ -12,7 +12,7 @@ namespace {
 
 using test::exists_on_disk;
 using test::ListItem;
-using test::read_on_disk;
+using test::box_on_disk;
 using test::ShownDialog;
 
 class Rename : public test::Library {
@@ -39,7 +39,7 @@ TEST_F(Rename, AMyBoxFileTakesTheTypedTitle) {
 
     rename(mine(), "b", "c");
 
-    EXPECT_EQ(read_on_disk(my_box("c")), "content of b");
+    EXPECT_EQ(box_on_disk(my_box("c")), "content of b");
     EXPECT_FALSE(exists_on_disk(my_box("b")));
     EXPECT_EQ(titles(mine()), (std::vector<std::string>{"c"}));
     EXPECT_TRUE(shown().empty());
@@ -52,8 +52,8 @@ TEST_F(Rename, ASavedBoxFileTakesTheTypedTitle) {
 
     rename(saved(), "s", "t");
 
-    EXPECT_EQ(read_on_disk(saved_box("t")), "template");
-    EXPECT_EQ(read_on_disk(my_box("s")), "a my box of the same title");
+    EXPECT_EQ(box_on_disk(saved_box("t")), "template");
+    EXPECT_EQ(box_on_disk(my_box("s")), "a my box of the same title");
     EXPECT_EQ(titles(saved()), (std::vector<std::string>{"t"}));
 }
 
@@ -65,8 +65,8 @@ TEST_F(Rename, ATakenTitleIsRefusedAndTheListKeepsTheOldOne) {
     rename(saved(), "a", "b");
 
     expect_refused("重命名箱子  a  失败！  ToT\r\n\r\n已有名为  b  的箱子。");
-    EXPECT_EQ(read_on_disk(saved_box("a")), "box a");
-    EXPECT_EQ(read_on_disk(saved_box("b")), "box b");
+    EXPECT_EQ(box_on_disk(saved_box("a")), "box a");
+    EXPECT_EQ(box_on_disk(saved_box("b")), "box b");
     EXPECT_EQ(titles(saved()), (std::vector<std::string>{"a", "b"}));
 }
 
@@ -83,7 +83,7 @@ TEST_F(Rename, NamesThatAreNoPlainFileNamesAreRefusedQuietlyWhenAsked) {
     rename(mine(), "b", "tab\there");
     EXPECT_TRUE(shown().empty());
 
-    EXPECT_EQ(read_on_disk(my_box("b")), "content of b");
+    EXPECT_EQ(box_on_disk(my_box("b")), "content of b");
     EXPECT_EQ(titles(mine()), (std::vector<std::string>{"b"}));
 }
 
@@ -109,7 +109,7 @@ TEST_F(Rename, AMyBoxCannotTakeTheReservedTitleOrTheTitleOfTheBoxInUse) {
     rename(mine(), "b", "M");
     expect_refused("重命名箱子  b  失败！  ToT\r\n\r\n名称  M  是正在使用的箱子。");
 
-    EXPECT_EQ(read_on_disk(my_box("b")), "content of b");
+    EXPECT_EQ(box_on_disk(my_box("b")), "content of b");
     EXPECT_FALSE(exists_on_disk(my_box("M")));
 }
 
@@ -123,7 +123,7 @@ TEST_F(Rename, TheBoxInUseChangesOnlyItsTitle) {
     EXPECT_EQ(app->state.paths[in_use_marker], "N");
     EXPECT_EQ(stored_marker(), "N");
     EXPECT_EQ(status(), "N");
-    EXPECT_EQ(read_on_disk(stash()), "content of M");
+    EXPECT_EQ(box_on_disk(stash()), "content of M");
     EXPECT_FALSE(exists_on_disk(my_box("N")));
     EXPECT_TRUE(shown().empty());
 }
@@ -155,8 +155,8 @@ TEST_F(Rename, ACancelledEditIsNoFailure) {
     rename(mine(), "M", std::nullopt);
 
     EXPECT_TRUE(shown().empty());
-    EXPECT_EQ(read_on_disk(my_box("b")), "content of b");
-    EXPECT_EQ(read_on_disk(saved_box("s")), "template");
+    EXPECT_EQ(box_on_disk(my_box("b")), "content of b");
+    EXPECT_EQ(box_on_disk(saved_box("s")), "template");
     EXPECT_EQ(status(), "M");
     EXPECT_EQ(stored_marker(), "M");
 }
@@ -184,7 +184,7 @@ TEST_F(Delete, AskedAndConfirmedRemovesTheFileAndTheItem) {
     EXPECT_EQ(dialogs[1].caption, "提示信息");
     EXPECT_EQ(dialogs[1].style, 64);
     EXPECT_FALSE(exists_on_disk(my_box("b")));
-    EXPECT_EQ(read_on_disk(saved_box("b")), "a saved box of the same title");
+    EXPECT_EQ(box_on_disk(saved_box("b")), "a saved box of the same title");
     EXPECT_TRUE(titles(mine()).empty());
 }
 
@@ -197,7 +197,7 @@ TEST_F(Delete, CancelLeavesEverything) {
     delete_selected();
 
     EXPECT_EQ(shown().size(), 1u);
-    EXPECT_EQ(read_on_disk(saved_box("s")), "template");
+    EXPECT_EQ(box_on_disk(saved_box("s")), "template");
     EXPECT_EQ(titles(saved()), (std::vector<std::string>{"s"}));
 }
 
@@ -209,7 +209,7 @@ TEST_F(Delete, TheBoxInUseIsNeverDeleted) {
     w().删除->on_chosen();
 
     EXPECT_TRUE(shown().empty());
-    EXPECT_EQ(read_on_disk(stash()), "content of M");
+    EXPECT_EQ(box_on_disk(stash()), "content of M");
     EXPECT_EQ(titles(mine()), (std::vector<std::string>{"M"}));
 }
 
@@ -245,7 +245,7 @@ TEST_F(Delete, AFailedDeleteKeepsTheItemAndSaysSo) {
     EXPECT_EQ(dialogs[1].text, "删除箱子  s  失败！  ToT");
     EXPECT_EQ(dialogs[1].caption, "错误信息");
     EXPECT_EQ(dialogs[1].style, 16);
-    EXPECT_EQ(read_on_disk(saved_box("s")), "template");
+    EXPECT_EQ(box_on_disk(saved_box("s")), "template");
     EXPECT_EQ(titles(saved()), (std::vector<std::string>{"s"}));
 }
 

@@ -12,7 +12,7 @@ namespace {
 
 using test::exists_on_disk;
 using test::ListItem;
-using test::read_on_disk;
+using test::box_on_disk;
 using test::ShownDialog;
 
 class SaveAs : public test::Library {
@@ -38,8 +38,8 @@ TEST_F(SaveAs, AMyBoxBecomesASelectedSavedBox) {
     EXPECT_EQ(prompt.kind, ShownDialog::Kind::input_box);
     EXPECT_EQ(prompt.text, "下面箱子将被另存,请输入一个名称。\r\n\r\n        b");
     EXPECT_EQ(prompt.caption, "箱子另存为");
-    EXPECT_EQ(read_on_disk(saved_box("copy")), "content of b");
-    EXPECT_EQ(read_on_disk(my_box("b")), "content of b");
+    EXPECT_EQ(box_on_disk(saved_box("copy")), "content of b");
+    EXPECT_EQ(box_on_disk(my_box("b")), "content of b");
     EXPECT_EQ(saved().get_item_title(saved().selected_item()), "copy");
     EXPECT_EQ(mine().get_item_title(mine().selected_item()), "b");
     EXPECT_EQ(app->state.current_list, &mine());
@@ -55,7 +55,7 @@ TEST_F(SaveAs, TheBoxInUseIsSavedFromTheStashFile) {
 
     save_as();
 
-    EXPECT_EQ(read_on_disk(saved_box("snapshot")), "current stash");
+    EXPECT_EQ(box_on_disk(saved_box("snapshot")), "current stash");
     shown();
 }
 
@@ -67,7 +67,7 @@ TEST_F(SaveAs, ASavedBoxIsCopiedFromTheBoxFolder) {
 
     save_as();
 
-    EXPECT_EQ(read_on_disk(saved_box("s2")), "template");
+    EXPECT_EQ(box_on_disk(saved_box("s2")), "template");
     EXPECT_EQ(titles(saved()), (std::vector<std::string>{"s", "s2"}));
     shown();
 }
@@ -83,7 +83,7 @@ TEST_F(SaveAs, ATakenNameAsksAgainAndCancelThenEndsIt) {
     save_as();
 
     EXPECT_EQ(shown().size(), 2u);
-    EXPECT_EQ(read_on_disk(saved_box("taken")), "another box");
+    EXPECT_EQ(box_on_disk(saved_box("taken")), "another box");
     EXPECT_EQ(titles(saved()), (std::vector<std::string>{"taken"}));
 }
 
@@ -117,7 +117,7 @@ TEST_F(SaveAs, ARefusedNameSaysWhyEvenWhenQuietAndAsksAgain) {
     EXPECT_EQ(dialogs[1].caption, "错误信息");
     EXPECT_EQ(dialogs[1].style, 16);
     EXPECT_EQ(dialogs[7].text, "将选中箱子另存为  CON  失败！  ToT\r\n\r\n名称  CON  是系统保留的设备名。");
-    EXPECT_EQ(read_on_disk(saved_box("fine")), "content of b");
+    EXPECT_EQ(box_on_disk(saved_box("fine")), "content of b");
     EXPECT_EQ(titles(saved()), (std::vector<std::string>{"fine"}));
     EXPECT_FALSE(exists_on_disk(save_folder + "\\escape.bin"));
 }
@@ -159,7 +159,7 @@ TEST_F(NewBox, IsAnEmptyStashNamedByTheTimeAndSelected) {
     new_box();
 
     const std::string title = "MYBOX 2012年10月23日9时5分7秒";
-    EXPECT_EQ(read_on_disk(my_box(title)), empty_stash_image());
+    EXPECT_EQ(box_on_disk(my_box(title)), empty_stash_image());
     EXPECT_EQ(mine().get_item_title(mine().selected_item()), title);
     ShownDialog message = only_message();
     EXPECT_EQ(message.text, "新建我的箱子成功！  ^_^");
@@ -192,8 +192,8 @@ TEST_F(NewBox, ATakenTitleGetsANumberInsteadOfReplacingTheBox) {
     new_box();  // the same second again
 
     EXPECT_FALSE(exists_on_disk(my_box("MYBOX 2012年10月23日9时5分7秒")));
-    EXPECT_EQ(read_on_disk(my_box("MYBOX 2012年10月23日9时5分7秒 (2)")), "played with");
-    EXPECT_EQ(read_on_disk(my_box("MYBOX 2012年10月23日9时5分7秒 (3)")), empty_stash_image());
+    EXPECT_EQ(box_on_disk(my_box("MYBOX 2012年10月23日9时5分7秒 (2)")), "played with");
+    EXPECT_EQ(box_on_disk(my_box("MYBOX 2012年10月23日9时5分7秒 (3)")), empty_stash_image());
     EXPECT_EQ(mine().get_item_title(mine().selected_item()), "MYBOX 2012年10月23日9时5分7秒 (3)");
 }
 

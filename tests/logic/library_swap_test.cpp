@@ -9,7 +9,7 @@ namespace kistvar {
 namespace {
 
 using test::ListItem;
-using test::read_on_disk;
+using test::box_on_disk;
 using test::exists_on_disk;
 using test::ShownDialog;
 
@@ -38,8 +38,8 @@ TEST_F(Swap, MyBoxForMyBoxTradesTheTwoFiles) {
 
     swap_selected();
 
-    EXPECT_EQ(read_on_disk(my_box("M")), "content of M");
-    EXPECT_EQ(read_on_disk(stash()), "content of T");
+    EXPECT_EQ(box_on_disk(my_box("M")), "content of M");
+    EXPECT_EQ(box_on_disk(stash()), "content of T");
     EXPECT_FALSE(exists_on_disk(my_box("T")));
     EXPECT_EQ(items(mine()), (std::vector<ListItem>{{"M", 0}, {"T", 1}}));
     EXPECT_EQ(status(), "我的箱子  T");
@@ -56,9 +56,9 @@ TEST_F(Swap, SavedBoxForMyBoxParksTheMyBoxAndCopiesTheTemplate) {
 
     swap_selected();
 
-    EXPECT_EQ(read_on_disk(my_box("M")), "content of M");
-    EXPECT_EQ(read_on_disk(stash()), "template S");
-    EXPECT_EQ(read_on_disk(saved_box("S")), "template S");
+    EXPECT_EQ(box_on_disk(my_box("M")), "content of M");
+    EXPECT_EQ(box_on_disk(stash()), "template S");
+    EXPECT_EQ(box_on_disk(saved_box("S")), "template S");
     EXPECT_EQ(items(mine()), (std::vector<ListItem>{{"M", 0}}));
     EXPECT_EQ(status(), "别的箱子  S");
     EXPECT_EQ(stored_marker(), "别的箱子");
@@ -73,7 +73,7 @@ TEST_F(Swap, MyBoxAfterASavedBoxReplacesTheCopyWithoutParkingIt) {
 
     swap_selected();
 
-    EXPECT_EQ(read_on_disk(stash()), "content of T");
+    EXPECT_EQ(box_on_disk(stash()), "content of T");
     EXPECT_FALSE(exists_on_disk(my_box("T")));
     EXPECT_FALSE(exists_on_disk(my_box("别的箱子")));
     EXPECT_EQ(items(mine()), (std::vector<ListItem>{{"T", 1}}));
@@ -89,12 +89,44 @@ TEST_F(Swap, ASavedBoxGivesItsStoredContentEveryTime) {
     quiet();
 
     swap_selected();
-    test::write_on_disk(stash(), "played with");
+    test::write_on_disk(stash(), test::stash_holding("played with"));
     swap_selected();
 
-    EXPECT_EQ(read_on_disk(stash()), "template S");
-    EXPECT_EQ(read_on_disk(saved_box("S")), "template S");
+    EXPECT_EQ(box_on_disk(stash()), "template S");
+    EXPECT_EQ(box_on_disk(saved_box("S")), "template S");
     EXPECT_TRUE(shown().empty()) << "quiet success";
+}
+
+// A box that is no readable stash goes into the slot only when the player
+// says so, asked every time, quiet or not; Cancel changes nothing at all.
+TEST_F(Swap, ABoxThatIsNoReadableStashGoesInOnlyWhenThePlayerAgrees) {
+    put_stash("content of M");
+    std::string damaged = test::stash_holding("content of T");
+    damaged[12] ^= 0x10;
+    test::write_on_disk(my_box("T"), damaged);
+    test::write_on_disk(saved_box("S"), "plain text");
+    start_library("M");
+    quiet();
+
+    select(mine(), "T");
+    driver->answer_message_box(result_cancel);
+    swap_selected();
+    ShownDialog question = only_message();
+    EXPECT_EQ(question.text, "箱子  T  不是可读的共享仓库文件（校验和不符）。游戏可能无法读取它。仍要更换吗？");
+    EXPECT_EQ(question.caption, "提示窗口");
+    EXPECT_EQ(question.style, 0x131);  // OK/Cancel, warning, Cancel the default
+    EXPECT_EQ(box_on_disk(stash()), "content of M");
+    EXPECT_EQ(test::read_on_disk(my_box("T")), damaged);
+    EXPECT_EQ(items(mine()), (std::vector<ListItem>{{"M", 1}, {"T", 0}}));
+    EXPECT_EQ(stored_marker(), "M");
+
+    select(saved(), "S");
+    driver->answer_message_box(result_ok);
+    swap_selected();
+    EXPECT_EQ(only_message().text, "箱子  S  不是可读的共享仓库文件（文件太短）。游戏可能无法读取它。仍要更换吗？");
+    EXPECT_EQ(box_on_disk(stash()), "plain text");
+    EXPECT_EQ(box_on_disk(my_box("M")), "content of M");
+    EXPECT_EQ(stored_marker(), "别的箱子");
 }
 
 TEST_F(Swap, FirstUseParksTheGamesOwnStashAsTheDefaultBox) {
@@ -106,7 +138,7 @@ TEST_F(Swap, FirstUseParksTheGamesOwnStashAsTheDefaultBox) {
 
     swap_selected();
 
-    EXPECT_EQ(read_on_disk(my_box("MYBOX 1")), "the game's stash");
+    EXPECT_EQ(box_on_disk(my_box("MYBOX 1")), "the game's stash");
     EXPECT_EQ(items(mine()), (std::vector<ListItem>{{"MYBOX 1", 0}, {"T", 1}}));
     shown();
 }
@@ -124,7 +156,7 @@ TEST_F(Swap, TheBoxInUseOrNoSelectionDoesNothing) {
     swap_selected();
 
     EXPECT_TRUE(w().超级按钮更换->disabled());
-    EXPECT_EQ(read_on_disk(stash()), "content of M");
+    EXPECT_EQ(box_on_disk(stash()), "content of M");
     EXPECT_FALSE(exists_on_disk(my_box("M")));
     EXPECT_TRUE(shown().empty());
 }
@@ -140,7 +172,7 @@ TEST_F(Swap, NoStashFileFailsBeforeTouchingAnythingAndIsQuietWhenAsked) {
     swap_selected();
     EXPECT_TRUE(shown().empty());
 
-    EXPECT_EQ(read_on_disk(my_box("T")), "content of T");
+    EXPECT_EQ(box_on_disk(my_box("T")), "content of T");
     EXPECT_EQ(items(mine()), (std::vector<ListItem>{{"M", 1}, {"T", 0}}));
     EXPECT_EQ(app->state.paths[in_use_marker], "M");
     EXPECT_EQ(status(), "M");
@@ -156,9 +188,9 @@ TEST_F(Swap, NeverParksTheBoxInUseOverAFileOfTheSameTitle) {
     swap_selected();
 
     expect_failure(only_message(), "我的箱子里已有同名箱子  M  ，移动箱子失败！  ToT");
-    EXPECT_EQ(read_on_disk(stash()), "content of M");
-    EXPECT_EQ(read_on_disk(my_box("M")), "an imported M");
-    EXPECT_EQ(read_on_disk(my_box("T")), "content of T");
+    EXPECT_EQ(box_on_disk(stash()), "content of M");
+    EXPECT_EQ(box_on_disk(my_box("M")), "an imported M");
+    EXPECT_EQ(box_on_disk(my_box("T")), "content of T");
     EXPECT_EQ(app->state.paths[in_use_marker], "M");
 
     quiet();
@@ -175,8 +207,8 @@ TEST_F(Swap, AMyBoxTitledLikeTheSavedBoxStateIsNeverSwappedIn) {
     swap_selected();
 
     expect_failure(only_message(), "箱子名称  别的箱子  已被保留，置换箱子失败！  ToT");
-    EXPECT_EQ(read_on_disk(stash()), "content of M");
-    EXPECT_EQ(read_on_disk(my_box("别的箱子")), "a box with the reserved title");
+    EXPECT_EQ(box_on_disk(stash()), "content of M");
+    EXPECT_EQ(box_on_disk(my_box("别的箱子")), "a box with the reserved title");
     EXPECT_FALSE(exists_on_disk(my_box("M")));
     EXPECT_EQ(app->state.paths[in_use_marker], "M");
 }
@@ -192,17 +224,17 @@ TEST_F(Swap, AFailedMoveInPutsThePreviousBoxBackIntoTheSlot) {
     swap_selected();
 
     expect_failure(only_message(), "移动箱子失败！  ToT");
-    EXPECT_EQ(read_on_disk(stash()), "content of M");
+    EXPECT_EQ(box_on_disk(stash()), "content of M");
     EXPECT_FALSE(exists_on_disk(my_box("M")));
-    EXPECT_EQ(read_on_disk(my_box("T")), "content of T");
+    EXPECT_EQ(box_on_disk(my_box("T")), "content of T");
     EXPECT_EQ(items(mine()), (std::vector<ListItem>{{"M", 1}, {"T", 0}}));
     EXPECT_EQ(app->state.paths[in_use_marker], "M");
     EXPECT_EQ(status(), "M");
 
     fault_seam::disarm();
     swap_selected();  // and the next swap works as if nothing happened
-    EXPECT_EQ(read_on_disk(stash()), "content of T");
-    EXPECT_EQ(read_on_disk(my_box("M")), "content of M");
+    EXPECT_EQ(box_on_disk(stash()), "content of T");
+    EXPECT_EQ(box_on_disk(my_box("M")), "content of M");
 }
 
 TEST_F(Swap, AFailedCopyOfASavedBoxAlsoPutsThePreviousBoxBack) {
@@ -215,7 +247,7 @@ TEST_F(Swap, AFailedCopyOfASavedBoxAlsoPutsThePreviousBoxBack) {
     swap_selected();
 
     expect_failure(only_message(), "移动箱子失败！  ToT");
-    EXPECT_EQ(read_on_disk(stash()), "content of M");
+    EXPECT_EQ(box_on_disk(stash()), "content of M");
     EXPECT_FALSE(exists_on_disk(my_box("M")));
     EXPECT_EQ(stored_marker(), "M");
 }
@@ -230,16 +262,16 @@ TEST_F(Swap, WhenEvenTheWayBackFailsTheMessageSaysWhereThePreviousBoxIs) {
     swap_selected();
 
     expect_failure(only_message(), "移动箱子失败！  ToT\r\n\r\n原来使用的箱子  M  现在位于：\r\n" + my_box("M"));
-    EXPECT_EQ(read_on_disk(my_box("M")), "content of M");
-    EXPECT_EQ(read_on_disk(my_box("T")), "content of T");
+    EXPECT_EQ(box_on_disk(my_box("M")), "content of M");
+    EXPECT_EQ(box_on_disk(my_box("T")), "content of T");
     // M is an ordinary box again, so the next swap does not try to park it.
     EXPECT_EQ(items(mine()), (std::vector<ListItem>{{"M", 0}, {"T", 0}}));
     EXPECT_EQ(stored_marker(), "别的箱子");
 
     fault_seam::disarm();
     swap_selected();
-    EXPECT_EQ(read_on_disk(stash()), "content of T");
-    EXPECT_EQ(read_on_disk(my_box("M")), "content of M");
+    EXPECT_EQ(box_on_disk(stash()), "content of T");
+    EXPECT_EQ(box_on_disk(my_box("M")), "content of M");
     shown();
 }
 
@@ -254,7 +286,7 @@ TEST_F(Swap, AFailedCopyWithNoBoxToPutBackIsShownAndChangesNothing) {
     swap_selected();
 
     expect_failure(only_message(), "移动箱子失败！  ToT");
-    EXPECT_EQ(read_on_disk(stash()), "copy of a template");
+    EXPECT_EQ(box_on_disk(stash()), "copy of a template");
     EXPECT_EQ(status(), "别的箱子");
 }
 
@@ -268,8 +300,8 @@ TEST_F(Swap, DoubleClickSwapsAnOrdinaryMyBoxButNotTheBoxInUse) {
     EXPECT_FALSE(exists_on_disk(my_box("M")));
 
     driver->double_click_item(mine(), index_of(mine(), "T"));
-    EXPECT_EQ(read_on_disk(stash()), "content of T");
-    EXPECT_EQ(read_on_disk(my_box("M")), "content of M");
+    EXPECT_EQ(box_on_disk(stash()), "content of T");
+    EXPECT_EQ(box_on_disk(my_box("M")), "content of M");
 }
 
 TEST_F(Swap, DoubleClickOnASavedBoxSwapsIt) {
@@ -281,8 +313,8 @@ TEST_F(Swap, DoubleClickOnASavedBoxSwapsIt) {
 
     driver->double_click_item(saved(), index_of(saved(), "S"));
 
-    EXPECT_EQ(read_on_disk(stash()), "template S");
-    EXPECT_EQ(read_on_disk(my_box("M")), "content of M");
+    EXPECT_EQ(box_on_disk(stash()), "template S");
+    EXPECT_EQ(box_on_disk(my_box("M")), "content of M");
 }
 
 }  // namespace

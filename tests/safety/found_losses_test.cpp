@@ -8,7 +8,7 @@ namespace kistvar {
 namespace {
 
 using fault_seam::FileCall;
-using test::read_on_disk;
+using test::box_on_disk;
 using test::write_on_disk;
 
 class FoundLosses : public test::Library {
@@ -35,26 +35,26 @@ TEST_F(FoundLosses, TheBoxInUseIsNeverParkedOverABoxTheSearchMissed) {
     select(mine(), "T");
     searches_miss("MYBOX\\M.bin");
     driver->click(*w().超级按钮更换);
-    EXPECT_EQ(read_on_disk(my_box("M")), "another M");
-    EXPECT_EQ(read_on_disk(stash()), "M in the slot");
-    EXPECT_EQ(read_on_disk(my_box("T")), "T");
+    EXPECT_EQ(box_on_disk(my_box("M")), "another M");
+    EXPECT_EQ(box_on_disk(stash()), "M in the slot");
+    EXPECT_EQ(box_on_disk(my_box("T")), "T");
 }
 
 TEST_F(FoundLosses, ADropOrSaveAsNeverReplacesABoxTheSearchMissed) {
     put_saved_box("a", "saved a");
     put_my_box("b", "my b");
     test::make_folder_on_disk(temp / "elsewhere");
-    test::write_on_disk(temp / "elsewhere" + "\\a.bin", "dropped a");
+    test::write_on_disk(temp / "elsewhere" + "\\a.bin", test::stash_holding("dropped a"));
     start_library("别的箱子");
 
     searches_miss("box\\a.bin");
     driver->drop_files(saved(), {temp / "elsewhere" + "\\a.bin"});
-    EXPECT_EQ(read_on_disk(saved_box("a")), "saved a");
+    EXPECT_EQ(box_on_disk(saved_box("a")), "saved a");
 
     select(mine(), "b");
     driver->answer_input_box("a");
     driver->click(*w().超级按钮另存);
-    EXPECT_EQ(read_on_disk(saved_box("a")), "saved a");
+    EXPECT_EQ(box_on_disk(saved_box("a")), "saved a");
     shown();
 }
 
@@ -67,7 +67,7 @@ TEST_F(FoundLosses, AMyBoxEntersTheSlotOnlyOnceMYBOXiniNamesIt) {
     driver->click(*w().超级按钮更换);
     fault_seam::disarm();
     // Had T gone into the slot, a restart would read "别的箱子" and overwrite it.
-    EXPECT_EQ(read_on_disk(my_box("T")), "T");
+    EXPECT_EQ(box_on_disk(my_box("T")), "T");
     EXPECT_EQ(stored_marker(), "别的箱子");
     EXPECT_EQ(app->state.paths[in_use_marker], "别的箱子");
     shown();
@@ -88,8 +88,8 @@ TEST_F(FoundLosses, AnotherStashSlotIsKeptAsABoxNotTakenForASavedBoxCopy) {
 
     select(saved(), "S");
     driver->click(*w().超级按钮更换);
-    EXPECT_EQ(read_on_disk(my_box("MYBOX 1")), "the hardcore game's stash");
-    EXPECT_EQ(read_on_disk(save_folder + "\\sharedstashh_v2.bin"), "S");
+    EXPECT_EQ(box_on_disk(my_box("MYBOX 1")), "the hardcore game's stash");
+    EXPECT_EQ(box_on_disk(save_folder + "\\sharedstashh_v2.bin"), "S");
     shown();
 }
 

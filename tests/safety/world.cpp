@@ -8,6 +8,7 @@
 #include "platform/dialogs.h"
 #include "platform/gb18030.h"
 #include "platform/headless/script.h"
+#include "support/stash_writer.h"
 #include "support/temp_folder.h"
 #include "ui/bindings.h"
 
@@ -59,7 +60,8 @@ World::~World() {
     fs::remove_all(root_, ignored);
 }
 
-std::string World::fresh_content() { return "box content #" + std::to_string(++next_content_); }
+// Every box a real stash, each its own, so a box that went astray shows.
+std::string World::fresh_content() { return test::stash_holding("box content #" + std::to_string(++next_content_)); }
 
 std::string World::native_of(const std::string& program_path) const {
     std::string native = program_path;

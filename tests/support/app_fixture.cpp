@@ -60,11 +60,11 @@ std::string AppFixture::settings_text() const { return gb18030::to_utf8(settings
 bool AppFixture::settings_exist() const { return exists_on_disk(settings_path()); }
 
 void AppFixture::put_saved_box(std::string_view title, std::string_view content) {
-    write_on_disk(box_folder + "\\" + std::string(title) + ".bin", content);
+    write_on_disk(box_folder + "\\" + std::string(title) + ".bin", stash_holding(content));
 }
 
 void AppFixture::put_my_box(std::string_view title, std::string_view content) {
-    write_on_disk(my_boxes_folder + "\\" + std::string(title) + ".bin", content);
+    write_on_disk(my_boxes_folder + "\\" + std::string(title) + ".bin", stash_holding(content));
 }
 
 std::vector<ListItem> AppFixture::items(const ui::ListView& list) {
