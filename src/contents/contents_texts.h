@@ -1,0 +1,28 @@
+// The words the contents window and the lists' info tips use for a box.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "stash/stash_contents.h"
+
+namespace kistvar::contents {
+
+// "<title>：<n> 件物品（装备 <a>，消耗品 <b>，法术 <c>）", "<title>：空箱子" or
+// "<title>：不是可读的共享仓库文件（<reason>）".
+std::string box_summary(std::string_view title, const stash::Contents& contents);
+// "<k> 件物品，在 <m> 个箱子里".
+std::string search_summary(std::size_t items, std::size_t boxes);
+// The line that stands in the summary while a search reads.
+std::string search_progress(std::size_t boxes_done, std::size_t boxes);
+// "装备 12"; the empty text for an item without a known place.
+std::string place_text(const stash::Item& item);
+// The name shown for an item (a record of an unknown layout has none).
+std::string item_name_text(const stash::Item& item);
+// The info tip of a box in a list: "<n> 件物品：" and the first six names
+// joined by "、" (with "…" when there are more); an empty or unreadable box
+// gets its summary.
+std::string box_tip(std::string_view title, const stash::Contents& contents);
+
+}  // namespace kistvar::contents
