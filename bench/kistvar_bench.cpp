@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "app/app.h"
+#include "bench_find.h"
 #include "bench_library.h"
 #include "library/box_lists.h"
 #include "library/box_paths.h"
@@ -193,6 +194,7 @@ int run(int argc, char** argv) {
     start(app, library);
     measure_fill(app, library, options.fill_rounds);
     measure_swap(app, library, options.swap_rounds);
+    measure_find(backend_name);
     return 0;
 }
 

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "stash/contents_cache.h"
@@ -22,10 +23,6 @@ struct FoundItem {
     std::size_t box = 0;  // index into the searched sources
     stash::Item item;
 };
-
-// Lower case for Latin (ASCII and Latin-1) and Cyrillic letters; every other
-// character as it is. Names hold English and Russian side by side.
-std::string fold_case(std::string_view text);
 
 // One search over a fixed set of boxes. step() reads at most `files` boxes not
 // yet known to the cache (known ones cost no read) and says whether the search
@@ -45,7 +42,12 @@ public:
     std::size_t boxes_with_hits() const { return boxes_with_hits_; }
 
 private:
+    bool facts_of(const std::string& path, FileFacts& facts);
+
     std::vector<BoxSource> boxes_;
+    // The box files' facts, from one listing of each folder at the first step.
+    std::unordered_map<std::string, FileFacts> listed_;
+    bool folders_listed_ = false;
     std::string folded_text_;
     std::size_t next_ = 0;
     std::vector<FoundItem> found_;

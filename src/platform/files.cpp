@@ -198,6 +198,13 @@ bool file_facts(std::string_view path, FileFacts& facts) {
     return true;
 }
 
+bool found_file_facts(const SearchHandle& handle, FileFacts& facts) {
+    const OpenSearch* search = open_search(handle);
+    if (search == nullptr) return false;
+    facts = {search->entry.size, search->entry.last_write};
+    return true;
+}
+
 bool write_file_atomically(std::string_view path, std::string_view bytes, bool replace_existing) {
     if (path.empty()) return false;
     std::string temporary;

@@ -73,6 +73,10 @@ struct FileFacts {
 };
 // The facts of an existing file (not a folder); false otherwise.
 bool file_facts(std::string_view path, FileFacts& facts);
+// The facts of the entry find_file returned last, from the same directory
+// read (a folder of a thousand boxes costs one listing, not a thousand
+// look-ups); false when no search is open.
+bool found_file_facts(const SearchHandle& handle, FileFacts& facts);
 // Writes the bytes to a temporary file beside `path` and replaces `path` with
 // it in one step, so a crash or a full disk leaves the old file or the new one,
 // never a half file. `replace_existing` false makes it fail (and leave nothing

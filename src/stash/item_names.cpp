@@ -20,6 +20,46 @@ std::string apply_template(const std::string& name, std::string_view text) {
     return result.append(text.substr(at));
 }
 
+// Decodes one UTF-8 sequence at `at`; a stray byte stands for itself.
+char32_t next_code_point(std::string_view text, std::size_t& at) {
+    const auto lead = static_cast<unsigned char>(text[at]);
+    const int length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 1;
+    if (length == 1 || at + length > text.size()) {
+        ++at;
+        return lead;
+    }
+    char32_t c = lead & (0x7F >> length);
+    for (int i = 1; i < length; ++i) c = (c << 6) | (static_cast<unsigned char>(text[at + i]) & 0x3F);
+    at += length;
+    return c;
+}
+
+void append_utf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+char32_t lower(char32_t c) {
+    if (c >= 'A' && c <= 'Z') return c + 32;
+    if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return c + 32;  // Latin-1 capitals
+    if (c >= 0x410 && c <= 0x42F) return c + 32;             // А..Я
+    if (c >= 0x400 && c <= 0x40F) return c + 80;             // Ѐ..Џ, Ё among them
+    return c;
+}
+
 bool is_hex_digit(char c) {
     return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
 }
@@ -58,6 +98,21 @@ std::string displayable_name(std::string_view name) {
         shown += name[i++];
     }
     return shown;
+}
+
+std::string fold_case(std::string_view text) {
+    std::string folded;
+    folded.reserve(text.size());
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t start = at;
+        const char32_t c = next_code_point(text, at);
+        const char32_t l = lower(c);
+        if (l == c)
+            folded.append(text.substr(start, at - start));  // kept byte for byte, stray bytes too
+        else
+            append_utf8(folded, l);
+    }
+    return folded;
 }
 
 }  // namespace kistvar::stash

@@ -15,4 +15,8 @@ std::string apply_templates(std::string name, std::string_view prefix, std::stri
 // into plain ones, so names read and search as the game shows them.
 std::string displayable_name(std::string_view name);
 
+// Lower case for Latin (ASCII and Latin-1) and Cyrillic letters; every other
+// character as it is. Names hold English and Russian side by side.
+std::string fold_case(std::string_view text);
+
 }  // namespace kistvar::stash

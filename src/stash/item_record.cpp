@@ -66,6 +66,7 @@ std::optional<Item> read_item_record(std::string_view record, std::uint32_t vers
     item.stack = cursor.u32();
     if (!cursor.ok()) return std::nullopt;
     item.name = displayable_name(apply_templates(std::move(name), prefix, suffix));
+    item.folded_name = fold_case(item.name);
     place_item(item, container, cell);
     return item;
 }

@@ -14,6 +14,7 @@ enum class Tab { gear, consumables, spells, other };
 
 struct Item {
     std::string name;  // as the game shows it: templates applied, colour codes removed
+    std::string folded_name;  // the name in lower case, as searches compare it
     Tab tab = Tab::other;
     int place = 0;  // 1..40 in its tab; 0 when unknown
     std::uint32_t level = 0;

@@ -15,7 +15,7 @@
 
 #include "app/app.h"
 #include "support/driver.h"
-#include "support/stash_writer.h"
+#include "support/box_tag.h"
 #include "support/temp_folder.h"
 
 namespace kistvar::test {

@@ -6,6 +6,7 @@
 #include "contents/contents_texts.h"
 #include "contents/item_search.h"
 #include "logic/library_fixture.h"
+#include "stash/item_names.h"
 #include "stash/stash_reader.h"
 
 namespace kistvar {
@@ -33,9 +34,9 @@ TEST(ContentsTexts, SummariesAndTipsOfFullEmptyAndUnreadableBoxes) {
 }
 
 TEST(ContentsTexts, CaseFoldingCoversLatinAndCyrillic) {
-    EXPECT_EQ(contents::fold_case("Ring OF ÉCLAT"), "ring of éclat");
-    EXPECT_EQ(contents::fold_case("ЗЕЛЬЕ Ёлки"), "зелье ёлки");
-    EXPECT_EQ(contents::fold_case("戒指 \xFF"), "戒指 \xFF");  // other characters and stray bytes stay
+    EXPECT_EQ(stash::fold_case("Ring OF ÉCLAT"), "ring of éclat");
+    EXPECT_EQ(stash::fold_case("ЗЕЛЬЕ Ёлки"), "зелье ёлки");
+    EXPECT_EQ(stash::fold_case("戒指 \xFF"), "戒指 \xFF");  // other characters and stray bytes stay
 }
 
 class ContentsSearch : public test::Library {

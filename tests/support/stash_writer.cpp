@@ -1,8 +1,6 @@
 #include "support/stash_writer.h"
 
 #include "platform/utf16le_text.h"
-#include "stash/stash_reader.h"
-#include "support/temp_folder.h"
 
 namespace kistvar::test {
 
@@ -111,17 +109,6 @@ std::string stash_file(const std::vector<StashItem>& items, std::uint32_t versio
 
 std::string stash_holding(std::string_view item_name) {
     return stash_file({stash_item(item_name)});
-}
-
-std::string box_on_disk(std::string_view path) {
-    return box_tag(read_on_disk(path));
-}
-
-std::string box_tag(const std::string& bytes) {
-    const stash::Contents contents = stash::read_stash(bytes);
-    if (contents.readable() && contents.items.size() == 1 && bytes == stash_holding(contents.items[0].name))
-        return contents.items[0].name;
-    return bytes;
 }
 
 }  // namespace kistvar::test

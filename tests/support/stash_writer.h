@@ -43,9 +43,5 @@ std::string stash_file(const std::vector<StashItem>& items, std::uint32_t versio
 // A readable stash with one gear item of this name: a box whose content a
 // test can tell apart from another's.
 std::string stash_holding(std::string_view item_name);
-// What a box file on disk holds, told by a test: the name of the one item of
-// a stash made by stash_holding, or else the file's bytes.
-std::string box_on_disk(std::string_view path);
-std::string box_tag(const std::string& bytes);  // the same for bytes in hand
 
 }  // namespace kistvar::test

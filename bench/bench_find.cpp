@@ -1,0 +1,69 @@
+#include "bench_find.h"
+
+#include <chrono>
+#include <cstdio>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "bench_library.h"
+#include "contents/item_search.h"
+#include "platform/files.h"
+#include "support/stash_writer.h"
+
+namespace kistvar::bench {
+
+namespace {
+
+constexpr int boxes = 1000;
+constexpr int items_per_box = 80;  // with their skipped fields, about 30 KB a box
+constexpr std::size_t boxes_per_step = 25;
+
+const char* const names[] = {"Ring of Fire", "Зелье здоровья", "Frost Bolt", "Iron Sword", "Amulet",
+                             "Большой щит", "Mana Potion", "Boots of Haste"};
+
+std::string box_of(int n) {
+    std::vector<test::StashItem> items;
+    for (int i = 0; i < items_per_box; ++i) {
+        test::StashItem item = test::stash_item(std::string(names[(n + i) % 8]) + " " + std::to_string(n), 24 + i % 3,
+                                                1 + i % 40, 1 + i % 90);
+        item.mods = 20;  // the mod ids take room as real records' fields do
+        items.push_back(item);
+    }
+    return test::stash_file(items);
+}
+
+double search_ms(contents::ItemSearch search, stash::ContentsCache& cache, std::size_t& found) {
+    const auto start = std::chrono::steady_clock::now();
+    while (!search.step(cache, boxes_per_step)) {
+    }
+    found = search.found().size();
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
+
+}  // namespace
+
+void measure_find(const char* backend_name) {
+    BenchLibrary library(0, 0);
+    std::vector<contents::BoxSource> sources;
+    std::size_t bytes = 0;
+    for (int n = 0; n < boxes; ++n) {
+        const std::string title = saved_box_title(n);
+        const std::string path = library.box_folder + "\\" + title + ".bin";
+        const std::string content = box_of(n);
+        bytes += content.size();
+        if (!write_file(path, {content})) throw std::runtime_error("cannot write a box for the search");
+        sources.push_back({title, path});
+    }
+    stash::ContentsCache cache;
+    std::size_t cold_found = 0, warm_found = 0;
+    const double cold = search_ms(contents::ItemSearch(sources, "зелье"), cache, cold_found);
+    const double warm = search_ms(contents::ItemSearch(sources, "ring of"), cache, warm_found);
+    if (cold_found == 0 || warm_found == 0) throw std::runtime_error("the search found nothing");
+    std::fprintf(stderr, "%s find: %d boxes of %zu KB on average, %zu and %zu items found\n", backend_name, boxes,
+                 bytes / boxes / 1024, cold_found, warm_found);
+    std::printf("%s find_cold_ms=%.1f\n", backend_name, cold);
+    std::printf("%s find_warm_ms=%.1f\n", backend_name, warm);
+}
+
+}  // namespace kistvar::bench
