@@ -5,6 +5,7 @@
 #include <string>
 
 #include "settings/path_table.h"
+#include "stash/contents_cache.h"
 #include "ui/main_window.h"
 
 namespace kistvar {
@@ -17,6 +18,7 @@ struct State {
     std::string stash_file_name;     // set by load settings from version and mode
     std::string settings_file_path;  // program folder + "\MYBOX.ini"
     ui::ListView* current_list = nullptr;  // the list that last received the focus
+    stash::ContentsCache contents;         // what the boxes hold, read when first asked
 };
 
 struct App {

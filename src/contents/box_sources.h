@@ -11,6 +11,8 @@
 
 namespace kistvar::contents {
 
+// The box shown by an item of one of the two lists.
+BoxSource box_source(const App& app, const ui::ListView& list, int item);
 // The box selected in the current list, if any.
 std::optional<BoxSource> selected_box(const App& app);
 // Every box of both lists, and the stash slot when it holds a copy of a

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/start_up.h"
+#include "contents/box_tips.h"
 #include "library/box_editing.h"
 #include "library/box_lists.h"
 #include "library/drop_import.h"
@@ -53,6 +54,9 @@ void bind_events(App& app) {
     w.超级列表框我的箱子->on_label_edit_finished = [&app](int item_index) {
         return my_box_label_edited(app, item_index);
     };
+    w.超级列表框我的箱子->on_info_tip = [&app](int item_index) {
+        return contents::box_info_tip(app, *app.w.超级列表框我的箱子, item_index);
+    };
 
     // The saved-boxes list.
     w.超级列表框保存箱子->on_got_focus = run(saved_list_got_focus);
@@ -61,6 +65,9 @@ void bind_events(App& app) {
     w.超级列表框保存箱子->on_right_click = run(saved_list_right_click);
     w.超级列表框保存箱子->on_label_edit_finished = [&app](int item_index) {
         return saved_box_label_edited(app, item_index);
+    };
+    w.超级列表框保存箱子->on_info_tip = [&app](int item_index) {
+        return contents::box_info_tip(app, *app.w.超级列表框保存箱子, item_index);
     };
 
     // 右键菜单: a box is selected.

@@ -150,6 +150,8 @@ public:
     // Confirmed or cancelled (then the unchanged title). Return false to keep
     // the old title.
     std::function<bool(int item_index)> on_label_edit_finished;
+    // The info tip for the item under the mouse; the empty text shows none.
+    std::function<std::string(int item_index)> on_info_tip;
 };
 
 }  // namespace kistvar::ui

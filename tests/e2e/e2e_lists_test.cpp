@@ -116,6 +116,16 @@ TEST_F(Lists, RefreshMenuRefillsOnlyTheListItWasOpenedIn) {
     EXPECT_EQ(titles(mine()), (std::vector<std::string>{"a", "c", "e", "MYBOX 1"}));
 }
 
+// The real lists ask for info tips, and the tip says what the box holds.
+TEST_F(Lists, TheInfoTipOfABoxSaysWhatItHolds) {
+    for (ui::ListView* list : {&mine(), &saved()}) {
+        const auto handle = reinterpret_cast<HWND>(list->window_handle());
+        EXPECT_TRUE(SendMessageW(handle, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) & LVS_EX_INFOTIP);
+    }
+    EXPECT_EQ(driver->hover_tip(mine(), index_of(mine(), "c")), "1 件物品：c");
+    EXPECT_EQ(driver->hover_tip(saved(), index_of(saved(), "d")), "1 件物品：d");
+}
+
 TEST_F(Lists, ClickingIntoOneListClearsTheOthersSelection) {
     select(mine(), "a");
     select(saved(), "b");

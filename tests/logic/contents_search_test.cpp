@@ -83,6 +83,21 @@ TEST_F(ContentsSearch, FindsInEveryBoxOfBothListsAndTheSlotIgnoringCase) {
     EXPECT_EQ(cold.reads(), 4u);
 }
 
+// The lists' info tips: the box in use is read from the slot, and a box that
+// changed on disk shows its new contents.
+TEST_F(ContentsSearch, BothListsTipWhatTheBoxUnderTheMouseHolds) {
+    test::write_on_disk(stash(), test::stash_file({stash_item("Ring"), stash_item("Зелье", 25, 2)}));
+    test::write_on_disk(my_box("T"), test::stash_file({}));
+    test::write_on_disk(saved_box("S"), "not a stash");
+    start_library("M");
+
+    EXPECT_EQ(driver->hover_tip(mine(), index_of(mine(), "M")), "2 件物品：Ring、Зелье");
+    EXPECT_EQ(driver->hover_tip(mine(), index_of(mine(), "T")), "T：空箱子");
+    EXPECT_EQ(driver->hover_tip(saved(), 0), "S：不是可读的共享仓库文件（文件太短）");
+    test::write_on_disk(saved_box("S"), test::stash_holding("Sword of a new length"));
+    EXPECT_EQ(driver->hover_tip(saved(), 0), "1 件物品：Sword of a new length");
+}
+
 TEST_F(ContentsSearch, TheSlotHoldingASavedBoxCopyIsSearchedAsItsOwnBox) {
     test::write_on_disk(stash(), test::stash_holding("Copied amulet"));
     start_library("别的箱子");

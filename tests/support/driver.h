@@ -37,6 +37,8 @@ public:
     virtual void finish_label_edit(ui::ListView& list, std::optional<std::string> typed) = 0;
     // Drops shell files on the list (through its registered drop target).
     virtual void drop_files(ui::ListView& list, const std::vector<std::string>& paths) = 0;
+    // The info tip the list gives for the item as the mouse rests on it.
+    virtual std::string hover_tip(ui::ListView& list, int index) = 0;
     virtual void close_window() = 0;
     // Whether the control itself is shown (its tab page is the current one),
     // whether or not the window has been shown yet.

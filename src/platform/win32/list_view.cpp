@@ -58,6 +58,7 @@ Win32ListView::Win32ListView(HWND parent, const layout::ControlLayout& placement
     SendMessageW(window_, LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(background));
     SendMessageW(window_, LVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(colour_ref(placement.text_colour)));
     use_pictures(pictures);
+    SendMessageW(window_, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_INFOTIP, LVS_EX_INFOTIP);
     SetWindowSubclass(window_, &Win32ListView::watch_input, 0, reinterpret_cast<DWORD_PTR>(this));
 }
 
@@ -318,9 +319,22 @@ std::optional<LRESULT> Win32ListView::on_notify(const NMHDR& header) {
         return FALSE;  // nothing refuses an edit
     case LVN_ENDLABELEDITW:
         return finish_label_edit(reinterpret_cast<const NMLVDISPINFOW&>(header));
+    case LVN_GETINFOTIPW:
+        fill_info_tip(*reinterpret_cast<NMLVGETINFOTIPW*>(const_cast<NMHDR*>(&header)));
+        return 0;
     default:
         return std::nullopt;
     }
+}
+
+void Win32ListView::fill_info_tip(NMLVGETINFOTIPW& tip) const {
+    if (!tip.pszText || tip.cchTextMax <= 0) return;
+    const std::wstring text =
+        on_info_tip && model_.contains(tip.iItem) ? win32::widen(on_info_tip(tip.iItem)) : std::wstring();
+    // The control may have put the item's own (cut) title in; ours replaces it.
+    const std::size_t length = std::min(text.size(), static_cast<std::size_t>(tip.cchTextMax - 1));
+    text.copy(tip.pszText, length);
+    tip.pszText[length] = L'\0';
 }
 
 void Win32ListView::fill_display_info(NMLVDISPINFOW& info) const {

@@ -73,6 +73,7 @@ private:
                                         DWORD_PTR self);
 
     void fill_display_info(NMLVDISPINFOW& info) const;
+    void fill_info_tip(NMLVGETINFOTIPW& tip) const;
     LRESULT finish_label_edit(const NMLVDISPINFOW& info);
     LRESULT find_for_keyboard(const NMLVFINDITEMW& query) const;
     void item_changed(const NMLISTVIEW& change);

@@ -37,6 +37,11 @@ public:
         run_chosen_menu_item();
     }
 
+    std::string hover_tip(ui::ListView& list, int index) override {
+        if (index < 0 || index >= list.item_count() || !list.on_info_tip) return {};
+        return list.on_info_tip(index);
+    }
+
     void double_click_item(ui::ListView& list, int index) override {
         auto& target = headless_list(list);
         target.button_down(index);  // the first click of the two

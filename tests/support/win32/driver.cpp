@@ -162,6 +162,21 @@ public:
         after_action();
     }
 
+    // The notification the list's tool tip sends when it is about to show.
+    std::string hover_tip(ui::ListView& list, int index) override {
+        HWND target = handle_of(list);
+        wchar_t text[INFOTIPSIZE] = L"";
+        NMLVGETINFOTIPW tip{};
+        tip.hdr.hwndFrom = target;
+        tip.hdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(target));
+        tip.hdr.code = LVN_GETINFOTIPW;
+        tip.pszText = text;
+        tip.cchTextMax = INFOTIPSIZE;
+        tip.iItem = index;
+        SendMessageW(GetParent(target), WM_NOTIFY, tip.hdr.idFrom, reinterpret_cast<LPARAM>(&tip));
+        return kistvar::win32::narrow(text);
+    }
+
     void double_click_item(ui::ListView& list, int index) override {
         HWND target = handle_of(list);
         const LPARAM at = point_parameter(point_on(target, index));
