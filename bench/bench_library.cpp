@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "platform/files.h"
+#include "support/stash_writer.h"
 
 namespace kistvar::bench {
 
@@ -39,9 +40,9 @@ void make_folder(const std::string& path) {
     if (!create_folder(path)) throw std::runtime_error("cannot create " + path);
 }
 
-// Small and unique, like a stash file that differs from every other.
+// A small real stash, unique like a player's: a swap asks nothing about it.
 void put_box(const std::string& folder, const std::string& title) {
-    const std::string content = "stash of " + title;
+    const std::string content = test::stash_holding("stash of " + title);
     if (!write_file(folder + "\\" + title + ".bin", {content}))
         throw std::runtime_error("cannot write a box into " + folder);
 }
