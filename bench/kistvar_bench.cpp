@@ -45,7 +45,7 @@ constexpr int operations_per_round = 1000;
 struct Options {
     int fill_rounds = 7;
     int swap_rounds = 5;
-    int start_rounds = 7;
+    int start_rounds = 11;
 };
 
 Options read_options(int argc, char** argv) {
