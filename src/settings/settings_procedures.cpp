@@ -27,6 +27,14 @@ std::string read_key(const App& app, const setting_keys::Key& key, std::string_v
     return read_setting(app.state.settings_file_path, key.section, key.name, default_text);
 }
 
+// A folder key whose default lies in the documents folder. The folder is asked
+// for only when the key is missing: a configured start needs no shell lookup.
+std::string read_folder_key(const App& app, const setting_keys::Key& key, std::string_view default_in_documents) {
+    constexpr std::string_view missing = "\xFF";  // never in the UTF-8 a read gives back
+    std::string value = read_key(app, key, missing);
+    return value == missing ? in_documents(default_in_documents) : value;
+}
+
 void write_key(const App& app, const setting_keys::Key& key, std::string_view value) {
     write_setting(app.state.settings_file_path, key.section, key.name, value);
 }
@@ -91,8 +99,8 @@ void load_settings(App& app) {
     namespace keys = setting_keys;
     PathTable& paths = app.state.paths;
 
-    paths[save_folder] = read_key(app, keys::save_folder, in_documents(keys::default_save_folder));
-    paths[box_folder] = read_key(app, keys::box_folder, in_documents(keys::default_box_folder));
+    paths[save_folder] = read_folder_key(app, keys::save_folder, keys::default_save_folder);
+    paths[box_folder] = read_folder_key(app, keys::box_folder, keys::default_box_folder);
     paths[version_setting] = read_key(app, keys::version, "0");
     paths[mode_setting] = read_key(app, keys::mode, "0");
     paths[view_setting] = read_key(app, keys::view, "0");
