@@ -12,7 +12,9 @@ namespace {
 using fault_seam::FileCall;
 
 bool seam_allows(FileCall call, std::string_view path) {
-    return !fault_seam::should_fail(call, path);
+    if (!fault_seam::should_fail(call, path)) return true;
+    native::note_io_error();
+    return false;
 }
 
 char ascii_lower(char c) {
@@ -201,5 +203,9 @@ bool write_file_atomically(std::string_view path, std::string_view bytes, bool r
     if (!done) native::delete_file(temporary);
     return done;
 }
+
+std::string last_failure_reason() { return native::last_error_text(); }
+
+bool last_failure_was_missing() { return native::last_error_was_missing(); }
 
 }  // namespace kistvar

@@ -61,6 +61,11 @@ bool write_file(std::string_view path, const std::vector<std::string_view>& part
 
 // Whole-file read, for the settings reader. False when the file cannot be read.
 bool read_whole_file(std::string_view path, std::string& bytes);
+// Why the last call above that failed did so, in the system's words.
+std::string last_failure_reason();
+// Whether that call failed for want of the file (or a folder on its path).
+bool last_failure_was_missing();
+
 // Writes the bytes to a temporary file beside `path` and replaces `path` with
 // it in one step, so a crash or a full disk leaves the old file or the new one,
 // never a half file. `replace_existing` false makes it fail (and leave nothing

@@ -39,4 +39,12 @@ bool close_file(std::intptr_t file);
 
 bool read_file(std::string_view path, std::string& bytes);
 
+// The system's words for why the last failed call of this layer failed.
+std::string last_error_text();
+// Whether that failure was for want of the file or of a folder on its path.
+bool last_error_was_missing();
+// Makes last_error_text() tell of an input/output error: a failure the fault
+// seam makes up reads to the user like one the disk reports.
+void note_io_error();
+
 }  // namespace kistvar::native

@@ -11,6 +11,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 #include "platform/files.h"
@@ -207,6 +208,7 @@ bool read_file(std::string_view path, std::string& bytes) {
     if (fd < 0) return false;
     struct stat info;
     bool read_all = fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    if (!read_all && S_ISDIR(info.st_mode)) errno = EISDIR;
     bytes.clear();
     if (read_all) bytes.reserve(static_cast<std::size_t>(info.st_size));
     char buffer[1 << 16];
@@ -219,8 +221,16 @@ bool read_file(std::string_view path, std::string& bytes) {
         }
         bytes.append(buffer, static_cast<std::size_t>(got));
     }
+    const int reason = errno;
     close(fd);
+    errno = reason;
     return read_all;
 }
+
+std::string last_error_text() { return std::strerror(errno); }
+
+bool last_error_was_missing() { return errno == ENOENT || errno == ENOTDIR; }
+
+void note_io_error() { errno = EIO; }
 
 }  // namespace kistvar::native
