@@ -169,6 +169,11 @@ bool delete_file(std::string_view path) {
     return seam_allows(FileCall::delete_file, path) && native::delete_file(path);
 }
 
+RecycleResult recycle_file(std::string_view path) {
+    if (!seam_allows(FileCall::recycle_file, path)) return recycle_failed;
+    return static_cast<RecycleResult>(native::recycle_file(path));
+}
+
 bool write_file(std::string_view path, const std::vector<std::string_view>& parts) {
     if (path.empty()) return false;
     if (!seam_allows(FileCall::open_for_write, path)) return false;

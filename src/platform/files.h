@@ -56,6 +56,11 @@ bool move_file(std::string_view source, std::string_view target);
 // Rename of one file, no fallback: fails when the target exists or the source is missing.
 bool rename_file(std::string_view old_path, std::string_view new_path);
 bool delete_file(std::string_view path);
+// Deletes the way Explorer does: into the Recycle Bin, without a question or
+// any window. A volume with no Recycle Bin (removable and network drives)
+// leaves the file in place and says so.
+enum RecycleResult : int { recycled, no_recycle_bin, recycle_failed };
+RecycleResult recycle_file(std::string_view path);
 // Creates or truncates, writes the parts in order (empty ones skipped), closes.
 bool write_file(std::string_view path, const std::vector<std::string_view>& parts);
 

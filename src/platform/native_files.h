@@ -30,6 +30,8 @@ bool move_file(std::string_view source, std::string_view target);
 // Moves a file over an existing target in one step (same folder).
 bool replace_file(std::string_view source, std::string_view target);
 bool delete_file(std::string_view path);  // fails on a read-only file
+// Moves the file to its volume's Recycle Bin, silently; see files.h.
+int recycle_file(std::string_view path);
 
 // Sequential writing. open_for_write creates or truncates with no sharing.
 std::intptr_t open_for_write(std::string_view path, bool must_be_new);
