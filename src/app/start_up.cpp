@@ -28,6 +28,18 @@ void ask_for_first_configuration(App& app) {
     toggle_page(app);
 }
 
+// A settings file that exists but cannot be read (locked, access denied, a
+// disk error) must never turn into the defaults: the default marker would take
+// the box in the slot for another one. The user retries or leaves, and leaving
+// writes nothing.
+void load_settings_or_end(App& app) {
+    std::string reason;
+    while (!load_settings(app, &reason)) {
+        const std::string text = "无法读取设置文件  " + app.state.settings_file_path + "  ：" + reason;
+        if (message_box(text, style_error_retry_cancel, "错误信息") != result_retry) end_program(0);
+    }
+}
+
 // Only that one folder level: a missing box folder stays missing, and a plain
 // file named MYBOX is left in the way. Either shows as an empty list.
 void create_my_boxes_folder_if_missing(const App& app, SearchHandle& search) {
@@ -53,8 +65,8 @@ void release(State& state) {
 void window_created(App& app) {
     app.state.settings_file_path = program_folder() + "\\MYBOX.ini";
     ask_for_first_configuration(app);
+    load_settings_or_end(app);
     write_readme();  // every start: the user's edits to it do not survive
-    load_settings(app);
     SearchHandle search;
     create_my_boxes_folder_if_missing(app, search);
     refresh_both_lists(app);

@@ -1,5 +1,6 @@
 #include <string>
 
+#include "library/backups.h"
 #include "library/box_editing.h"
 #include "library/box_lists.h"
 #include "library/box_paths.h"
@@ -21,7 +22,7 @@ void delete_box(App& app) {
     if (messages::show(messages::delete_question(title)) != result_ok) return;
 
     std::string file = is_my_list(app, list) ? my_box_file(app, title) : saved_box_file(app, title);
-    if (!delete_file(file)) {
+    if (!delete_box_file(app, file, title)) {
         messages::show_unless_quiet(app, messages::delete_failed(title));
         return;
     }

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "library/backups.h"
 #include "library/box_copy.h"
 #include "library/box_paths.h"
 #include "library/box_titles.h"
@@ -61,6 +62,7 @@ void import_box(App& app, const Target& target, const std::string& dropped_files
     if (!dropped_file_may_go_in(dropped_files_text, name)) return;
     const bool replacing = file_exists(destination);
     if (replacing && messages::show(messages::drop_replace_question()) != result_ok) return;
+    if (replacing && !back_up_box(app, destination, title)) return;
     // Only a replacement the user agreed to may overwrite a file.
     const bool copied = replacing ? copy_file(dropped_files_text, destination)
                                   : copy_to_new_box_file(dropped_files_text, destination);

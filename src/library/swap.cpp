@@ -2,9 +2,11 @@
 
 #include <string>
 
+#include "library/backups.h"
 #include "library/box_lists.h"
 #include "library/box_paths.h"
 #include "library/box_titles.h"
+#include "library/game_guard.h"
 #include "library/item_pictures.h"
 #include "library/messages.h"
 #include "library/stash_questions.h"
@@ -84,9 +86,12 @@ void swap(App& app) {
     if (!box_may_be_swapped_in(chosen_is_my_box ? my_box_file(app, title) : saved_box_file(app, title), title))
         return;
 
+    if (!game_allows_swap()) return;
+
     // Put the box in use back into MYBOX, never over another box's file.
     const std::string previous = app.state.paths[in_use_marker];
     const bool previous_is_my_box = previous != other_box_marker;
+    if (!back_up_before_swap(app, title, chosen_is_my_box)) return;
     if (previous_is_my_box) {
         if (file_exists(my_box_file(app, previous))) {
             messages::show_unless_quiet(app, messages::swap_back_occupied(previous));

@@ -12,7 +12,9 @@ namespace kistvar {
 enum MessageStyle : int {
     style_ok = 0,
     style_stop = 0x10,
+    style_error_retry_cancel = 0x15,
     style_question_ok_cancel = 0x21,
+    style_warning_ok_cancel_default_cancel = 0x131,
     style_information = 0x40,
     style_information_ok_cancel = 0x41,
 };

@@ -29,6 +29,7 @@ const char* name_of(FileCall call) {
         case FileCall::move_file: return "move_file";
         case FileCall::replace_file: return "replace_file";
         case FileCall::delete_file: return "delete_file";
+        case FileCall::recycle_file: return "recycle_file";
         case FileCall::open_for_write: return "open_for_write";
         case FileCall::write_bytes: return "write_bytes";
         case FileCall::flush_to_disk: return "flush_to_disk";

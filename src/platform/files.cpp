@@ -12,7 +12,9 @@ namespace {
 using fault_seam::FileCall;
 
 bool seam_allows(FileCall call, std::string_view path) {
-    return !fault_seam::should_fail(call, path);
+    if (!fault_seam::should_fail(call, path)) return true;
+    native::note_io_error();
+    return false;
 }
 
 char ascii_lower(char c) {
@@ -167,6 +169,11 @@ bool delete_file(std::string_view path) {
     return seam_allows(FileCall::delete_file, path) && native::delete_file(path);
 }
 
+RecycleResult recycle_file(std::string_view path) {
+    if (!seam_allows(FileCall::recycle_file, path)) return recycle_failed;
+    return static_cast<RecycleResult>(native::recycle_file(path));
+}
+
 bool write_file(std::string_view path, const std::vector<std::string_view>& parts) {
     if (path.empty()) return false;
     if (!seam_allows(FileCall::open_for_write, path)) return false;
@@ -224,5 +231,9 @@ bool write_file_atomically(std::string_view path, std::string_view bytes, bool r
     if (!done) native::delete_file(temporary);
     return done;
 }
+
+std::string last_failure_reason() { return native::last_error_text(); }
+
+bool last_failure_was_missing() { return native::last_error_was_missing(); }
 
 }  // namespace kistvar

@@ -56,12 +56,21 @@ bool move_file(std::string_view source, std::string_view target);
 // Rename of one file, no fallback: fails when the target exists or the source is missing.
 bool rename_file(std::string_view old_path, std::string_view new_path);
 bool delete_file(std::string_view path);
+// Deletes the way Explorer does: into the Recycle Bin, without a question or
+// any window. A volume with no Recycle Bin (removable and network drives)
+// leaves the file in place and says so.
+enum RecycleResult : int { recycled, no_recycle_bin, recycle_failed };
+RecycleResult recycle_file(std::string_view path);
 // Creates or truncates, writes the parts in order (empty ones skipped), closes.
 bool write_file(std::string_view path, const std::vector<std::string_view>& parts);
 
 // Whole-file read, for the settings reader. False when the file cannot be read.
 bool read_whole_file(std::string_view path, std::string& bytes);
-// The same for a file that may be anything: false, without reading it whole,
+// Why the last call above that failed did so, in the system's words.
+std::string last_failure_reason();
+// Whether that call failed for want of the file (or a folder on its path).
+bool last_failure_was_missing();
+// A whole-file read of a file that may be anything: false, without reading it whole,
 // when it holds more than `limit` bytes.
 bool read_file_up_to(std::string_view path, std::uint64_t limit, std::string& bytes);
 
@@ -77,6 +86,7 @@ bool file_facts(std::string_view path, FileFacts& facts);
 // read (a folder of a thousand boxes costs one listing, not a thousand
 // look-ups); false when no search is open.
 bool found_file_facts(const SearchHandle& handle, FileFacts& facts);
+
 // Writes the bytes to a temporary file beside `path` and replaces `path` with
 // it in one step, so a crash or a full disk leaves the old file or the new one,
 // never a half file. `replace_existing` false makes it fail (and leave nothing

@@ -32,6 +32,8 @@ bool move_file(std::string_view source, std::string_view target);
 // Moves a file over an existing target in one step (same folder).
 bool replace_file(std::string_view source, std::string_view target);
 bool delete_file(std::string_view path);  // fails on a read-only file
+// Moves the file to its volume's Recycle Bin, silently; see files.h.
+int recycle_file(std::string_view path);
 
 // Sequential writing. open_for_write creates or truncates with no sharing.
 std::intptr_t open_for_write(std::string_view path, bool must_be_new);
@@ -41,5 +43,13 @@ bool close_file(std::intptr_t file);
 
 // Fails, keeping nothing, when the file holds more than `limit` bytes.
 bool read_file(std::string_view path, std::string& bytes, std::uint64_t limit = UINT64_MAX);
+
+// The system's words for why the last failed call of this layer failed.
+std::string last_error_text();
+// Whether that failure was for want of the file or of a folder on its path.
+bool last_error_was_missing();
+// Makes last_error_text() tell of an input/output error: a failure the fault
+// seam makes up reads to the user like one the disk reports.
+void note_io_error();
 
 }  // namespace kistvar::native

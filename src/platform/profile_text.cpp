@@ -6,8 +6,10 @@ namespace kistvar::profile_text {
 
 namespace {
 
+// A CR counts as a blank, as in Windows: it is trimmed off either end of a
+// line's text, so CR LF ends a line and a lone CR elsewhere is part of it.
 bool is_blank(char c) {
-    return c == ' ' || c == '\t';
+    return c == ' ' || c == '\t' || c == '\r';
 }
 
 std::string_view trim(std::string_view text) {
@@ -39,6 +41,12 @@ char ascii_lower(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
+// The profile functions hand names and values over as C strings, so a name or
+// value in the file ends, for them, at its first NUL byte.
+std::string_view up_to_nul(std::string_view text) {
+    return text.substr(0, text.find('\0'));
+}
+
 // Section and key names match ignoring the case of ASCII letters.
 bool same_name(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
@@ -54,20 +62,19 @@ bool same_name(std::string_view a, std::string_view b) {
     return true;
 }
 
-// A line's bytes: [begin, end) is its text, [end, next) its line end (CR LF,
-// a lone CR or LF, or nothing on the last line).
+// A line's bytes: [begin, end) is its text, [end, next) its line end: the LF
+// with the CRs just before it, or trailing CRs (or nothing) on the last line.
+// Only LF ends a line, as in Windows; removing a whole line can then never
+// join a CR left before it to an LF after it into a new line end.
 struct Line {
     std::size_t begin = 0, end = 0, next = 0;
 };
 
 Line line_at(std::string_view text, std::size_t begin) {
-    Line line{begin, text.find_first_of("\r\n", begin), 0};
-    if (line.end == std::string_view::npos) {
-        line.end = line.next = text.size();
-    } else {
-        line.next = line.end + 1;
-        if (text[line.end] == '\r' && byte_at(text, line.next) == '\n') ++line.next;
-    }
+    std::size_t feed = text.find('\n', begin);
+    Line line{begin, 0, feed == std::string_view::npos ? text.size() : feed + 1};
+    line.end = feed == std::string_view::npos ? text.size() : feed;
+    while (line.end > begin && text[line.end - 1] == '\r') --line.end;
     return line;
 }
 
@@ -88,11 +95,11 @@ Parsed parse(std::string_view content) {
         // The name ends at the first "]"; a header without one still counts.
         std::size_t at = 1;
         while (at < text.size() && text[at] != ']') at += character_length(text, at);
-        return {Kind::section, trim(text.substr(1, at - 1)), {}, false};
+        return {Kind::section, up_to_nul(trim(text.substr(1, at - 1))), {}, false};
     }
     std::size_t equals = text.find('=');  // "=" is never a trail byte
-    if (equals == std::string_view::npos) return {Kind::key, text, {}, false};
-    return {Kind::key, trim(text.substr(0, equals)), trim(text.substr(equals + 1)), true};
+    if (equals == std::string_view::npos) return {Kind::key, up_to_nul(text), {}, false};
+    return {Kind::key, up_to_nul(trim(text.substr(0, equals))), up_to_nul(trim(text.substr(equals + 1))), true};
 }
 
 std::string_view without_quotes(std::string_view value) {
@@ -143,7 +150,7 @@ Place locate(std::string_view text, std::string_view section, std::string_view k
 }
 
 bool ends_a_line(std::string_view text) {
-    return text.empty() || text.back() == '\n' || text.back() == '\r';
+    return text.empty() || text.back() == '\n';
 }
 
 std::string key_line(std::string_view key, std::string_view value) {

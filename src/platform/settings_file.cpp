@@ -45,13 +45,30 @@ std::string file_bytes_of(const ProfileBytes& profile) {
 std::string read_setting(std::string_view file_path, std::string_view section, std::string_view key,
                          std::string_view default_text) {
     file_path = skip_control_and_blanks(file_path);
+    if (file_path.empty() || skip_control_and_blanks(section).empty() || skip_control_and_blanks(key).empty())
+        return {};
+    std::string bytes;
+    if (!read_whole_file(file_path, bytes)) return read_setting_in({}, section, key, default_text);
+    return read_setting_in(bytes, section, key, default_text);
+}
+
+bool read_settings_file(std::string_view file_path, std::string& file_bytes, std::string& reason) {
+    if (read_whole_file(file_path, file_bytes)) return true;
+    file_bytes.clear();  // a read failing halfway leaves part of the file
+    if (last_failure_was_missing()) return true;  // a missing file reads as an empty one
+    reason = last_failure_reason();               // taken before the look-up below changes it
+    // A folder of that name holds no settings and reads as empty, as it always
+    // has; a look-up that fails cannot tell, and the file counts as unreadable.
+    SearchHandle search;
+    return !find_file(file_path, attribute_folder, false, search).empty();
+}
+
+std::string read_setting_in(std::string_view file_bytes, std::string_view section, std::string_view key,
+                            std::string_view default_text) {
     section = skip_control_and_blanks(section);
     key = skip_control_and_blanks(key);
-    if (file_path.empty() || section.empty() || key.empty()) return {};
-
-    std::string bytes;
-    if (!read_whole_file(file_path, bytes)) return without_trailing_spaces(default_text);
-    std::string profile = profile_bytes_of(std::move(bytes)).bytes;
+    if (section.empty() || key.empty()) return {};
+    std::string profile = profile_bytes_of(std::string(file_bytes)).bytes;
     std::optional<std::string> value =
         profile_text::read_value(profile, gb18030::from_utf8(section), gb18030::from_utf8(key));
     if (!value) return without_trailing_spaces(default_text);

@@ -16,6 +16,14 @@ namespace kistvar {
 std::string read_setting(std::string_view file_path, std::string_view section, std::string_view key,
                          std::string_view default_text = "");
 
+// The whole file in one read, for a load that must see one state of it. A
+// missing file reads as empty. False, with the system's reason, when the file
+// exists but cannot be read.
+bool read_settings_file(std::string_view file_path, std::string& file_bytes, std::string& reason);
+// read_setting over bytes read_settings_file returned.
+std::string read_setting_in(std::string_view file_bytes, std::string_view section, std::string_view key,
+                            std::string_view default_text = "");
+
 // Arguments are passed on unchanged. No key deletes the section; no value
 // deletes the key. A missing file is created, a missing folder fails. False
 // leaves the old file intact.

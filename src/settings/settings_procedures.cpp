@@ -7,6 +7,7 @@
 #include "platform/settings_file.h"
 #include "platform/text.h"
 #include "settings/setting_keys.h"
+#include "settings/steam_save_folder.h"
 
 namespace kistvar {
 
@@ -23,8 +24,25 @@ std::string in_documents(std::string_view relative_path) {
 
 bool is_zero(std::string_view setting) { return setting == "0"; }
 
-std::string read_key(const App& app, const setting_keys::Key& key, std::string_view default_text) {
-    return read_setting(app.state.settings_file_path, key.section, key.name, default_text);
+std::string read_key(std::string_view file_bytes, const setting_keys::Key& key, std::string_view default_text) {
+    return read_setting_in(file_bytes, key.section, key.name, default_text);
+}
+
+// A missing key reads as this, which no stored value can be (values end at a line break).
+constexpr std::string_view key_missing = "\n";
+
+std::string read_save_folder(std::string_view file_bytes) {
+    std::string stored = read_key(file_bytes, setting_keys::save_folder, key_missing);
+    if (stored != key_missing) return stored;
+    return save_folder_with_steam_number(in_documents(setting_keys::default_save_folder));
+}
+
+// A folder key whose default lies in the documents folder. The folder is asked
+// for only when the key is missing: a configured start needs no shell lookup.
+std::string read_folder_key(std::string_view file_bytes, const setting_keys::Key& key,
+                            std::string_view default_in_documents) {
+    std::string value = read_key(file_bytes, key, key_missing);
+    return value == key_missing ? in_documents(default_in_documents) : value;
 }
 
 void write_key(const App& app, const setting_keys::Key& key, std::string_view value) {
@@ -87,18 +105,26 @@ std::string stash_file_name_for(std::string_view version_setting, std::string_vi
     return normal_mode ? "sharedstash.bin" : "sharedstashh.bin";
 }
 
-void load_settings(App& app) {
+bool load_settings(App& app, std::string* unreadable_reason) {
     namespace keys = setting_keys;
     PathTable& paths = app.state.paths;
 
-    paths[save_folder] = read_key(app, keys::save_folder, in_documents(keys::default_save_folder));
-    paths[box_folder] = read_key(app, keys::box_folder, in_documents(keys::default_box_folder));
-    paths[version_setting] = read_key(app, keys::version, "0");
-    paths[mode_setting] = read_key(app, keys::mode, "0");
-    paths[view_setting] = read_key(app, keys::view, "0");
-    paths[sort_setting] = read_key(app, keys::sort, "0");
-    paths[in_use_marker] = read_key(app, keys::in_use_marker, keys::default_in_use_marker);
-    paths[quiet_setting] = read_key(app, keys::quiet, "0");
+    // One read for every key: a read failing halfway would mix the file's
+    // values with defaults, and a default marker can name a box that is not
+    // in the slot.
+    std::string bytes, reason;
+    if (!read_settings_file(app.state.settings_file_path, bytes, reason)) {
+        if (unreadable_reason != nullptr) *unreadable_reason = reason;
+        return false;
+    }
+    paths[save_folder] = read_save_folder(bytes);
+    paths[box_folder] = read_folder_key(bytes, keys::box_folder, keys::default_box_folder);
+    paths[version_setting] = read_key(bytes, keys::version, "0");
+    paths[mode_setting] = read_key(bytes, keys::mode, "0");
+    paths[view_setting] = read_key(bytes, keys::view, "0");
+    paths[sort_setting] = read_key(bytes, keys::sort, "0");
+    paths[in_use_marker] = read_key(bytes, keys::in_use_marker, keys::default_in_use_marker);
+    paths[quiet_setting] = read_key(bytes, keys::quiet, "0");
 
     app.state.stash_file_name = stash_file_name_for(paths[version_setting], paths[mode_setting]);
 
@@ -107,6 +133,7 @@ void load_settings(App& app) {
     app.w.状态条1->set_status_text(in_use_status_part, paths[in_use_marker]);  // the bare marker
     show_check_marks(app);
     app.w.选择框信息->set_checked(!is_zero(paths[quiet_setting]));
+    return true;
 }
 
 void store_options(App& app) {

@@ -12,7 +12,9 @@ namespace kistvar {
 // "sharedstashh.bin": a setting counts as 0 only when it is exactly "0".
 std::string stash_file_name_for(std::string_view version_setting, std::string_view mode_setting);
 
-void load_settings(App& app);
+// Reads MYBOX.ini once and shows what it holds. A file that exists but cannot
+// be read changes nothing: false, with the system's reason.
+bool load_settings(App& app, std::string* unreadable_reason = nullptr);
 void store_options(App& app);        // the seven keys of the options page
 void store_display_state(App& app);  // view, sort and the in-use marker; on destroy
 

@@ -4,6 +4,7 @@
 
 #include "app/start_up.h"
 #include "contents/box_tips.h"
+#include "library/backups.h"
 #include "library/box_editing.h"
 #include "library/box_lists.h"
 #include "library/drop_import.h"
@@ -83,6 +84,7 @@ void bind_events(App& app) {
     w.逆向排序->on_chosen = run(choose_reverse_sort);
     w.刷新->on_chosen = run(refresh_current_list);
     w.打开该文件夹->on_chosen = run(open_current_folder);
+    w.打开备份文件夹->on_chosen = run(open_backups_folder);
 }
 
 }  // namespace kistvar

@@ -56,6 +56,7 @@ const std::vector<MenuEntry>& menu_items(std::string_view menu_name) {
         {"查看", "查看", ""}, {"小图标", "小图标", "查看"}, {"大图标", "大图标", "查看"},
         {"排序", "排序", ""}, {"正向排序", "正向排序", "排序"}, {"逆向排序", "逆向排序", "排序"},
         {"", "-", ""}, {"刷新", "刷新", ""}, {"", "-", ""}, {"打开该文件夹", "打开该文件夹", ""},
+        {"", "-", ""}, {"打开备份文件夹", "打开备份文件夹", ""},
     };
     static const std::vector<MenuEntry> none;
     if (menu_name == "右键菜单") return context_menu;

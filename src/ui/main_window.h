@@ -59,6 +59,7 @@ struct MainWindow {
     std::unique_ptr<MenuItem> 逆向排序;
     std::unique_ptr<MenuItem> 刷新;
     std::unique_ptr<MenuItem> 打开该文件夹;
+    std::unique_ptr<MenuItem> 打开备份文件夹;
 };
 
 // Backend-provided: the Win32 window or the in-memory one.

@@ -160,5 +160,53 @@ TEST(FirstRunCancelled, EndsTheProgramWithCodeZeroWritingNothing) {
     EXPECT_FALSE(exists_on_disk(launched_from / "说明.txt"));
 }
 
+// MYBOX.ini held open without sharing by another program: the start asks,
+// and Cancel quits with code 0 before anything is written.
+TEST(UnreadableSettings, CancelEndsTheProgramWithCodeZeroWritingNothing) {
+    TempFolder folder;
+    const std::wstring copy = win32::widen(folder / "kistvar.exe");
+    ASSERT_TRUE(CopyFileW(program_next_to_tests().c_str(), copy.c_str(), FALSE));
+    write_on_disk(folder / "MYBOX.ini", "[状态]\r\n正在使用=别的箱子\r\n");
+    HANDLE lock = CreateFileW(win32::widen(folder / "MYBOX.ini").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                              0, nullptr);
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    std::wstring command = L"\"" + copy + L"\"";
+    ASSERT_TRUE(CreateProcessW(copy.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                               &process));
+    HWND question = nullptr;
+    for (int waited = 0; !question && waited < 300; ++waited) {
+        question = visible_window_of(process.dwProcessId, L"错误信息");
+        if (!question) Sleep(100);
+    }
+    if (!question) TerminateProcess(process.hProcess, 99);
+    ASSERT_NE(question, nullptr) << "the unreadable-file question never showed";
+    Sleep(300);  // painted, for the picture
+    save_screenshot("start-unreadable-settings");
+    wchar_t text[512] = {};
+    GetDlgItemTextW(question, 0xFFFF, text, 512);
+    const std::string shown = win32::narrow(text);
+    EXPECT_TRUE(shown.starts_with("无法读取设置文件  " + (folder / "MYBOX.ini") + "  ：")) << shown;
+    EXPECT_NE(GetDlgItem(question, IDRETRY), nullptr);
+    EXPECT_NE(GetDlgItem(question, IDCANCEL), nullptr);
+
+    PostMessageW(question, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    const DWORD waited = WaitForSingleObject(process.hProcess, 30000);
+    if (waited != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 99);
+    DWORD exit_code = 1234;
+    GetExitCodeProcess(process.hProcess, &exit_code);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    CloseHandle(lock);
+
+    EXPECT_EQ(waited, WAIT_OBJECT_0);
+    EXPECT_EQ(exit_code, 0u);
+    EXPECT_EQ(read_on_disk(folder / "MYBOX.ini"), "[状态]\r\n正在使用=别的箱子\r\n");
+    EXPECT_FALSE(exists_on_disk(folder / "说明.txt"));
+}
+
 }  // namespace
 }  // namespace kistvar::test

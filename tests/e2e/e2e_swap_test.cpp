@@ -1,9 +1,12 @@
 // The swap on the real window, from each of its starts, for each kind of box
 // in the slot and each kind of box chosen; judged by what every file holds.
+#include <windows.h>
+
 #include <string>
 
 #include "e2e/e2e_fixture.h"
 #include "platform/dialogs.h"
+#include "platform/win32/wide_text.h"
 
 namespace kistvar::test {
 namespace {
@@ -115,6 +118,71 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<SwapCase>& info) { return std::string(info.param.name); });
 
 // --- The box in use cannot be swapped in again ------------------------------------
+
+// --- While the game runs ------------------------------------------------------
+
+// A real process named as the game (in other letter case): our stand-in,
+// built beside the tests, copied under that name.
+class SwapWhileTheGameRuns : public SmallLibrary {
+protected:
+    void SetUp() override {
+        SmallLibrary::SetUp();
+        const std::wstring stand_in = win32::widen(kistvar::program_folder()) + L"\\game_stand_in.exe";
+        const std::wstring game = win32::widen(temp / "TORCHLIGHT2.exe");
+        ASSERT_TRUE(CopyFileW(stand_in.c_str(), game.c_str(), FALSE)) << "game_stand_in.exe is built beside the tests";
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        std::wstring command = L"\"" + game + L"\"";
+        ASSERT_TRUE(CreateProcessW(game.c_str(), command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+                                   nullptr, &startup, &game_));
+    }
+    void TearDown() override {
+        quit_game();
+        SmallLibrary::TearDown();
+    }
+    void quit_game() {
+        if (game_.hProcess == nullptr) return;
+        TerminateProcess(game_.hProcess, 0);
+        WaitForSingleObject(game_.hProcess, 10000);
+        CloseHandle(game_.hThread);
+        CloseHandle(game_.hProcess);
+        game_ = {};
+    }
+    PROCESS_INFORMATION game_{};
+};
+
+TEST_F(SwapWhileTheGameRuns, TheSwapAsksFirstCancelChangesNothingAndOkSwaps) {
+    select(mine(), "T");
+    driver->answer_message_box(result_cancel);
+    driver->click(*w().超级按钮更换);
+
+    auto messages = shown_messages();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text,
+              "《火炬之光2》正在运行。载入人物后，游戏存档时会用它内存里的仓库覆盖存档槽，刚换入的箱子会丢失。"
+              "\r\n请先退出游戏，或回到标题画面再更换。\r\n仍要更换吗？");
+    EXPECT_EQ(messages[0].caption, "游戏正在运行");
+    EXPECT_EQ(messages[0].style & ~task_modal, 0x131);  // OK/Cancel, warning, Cancel the default
+    EXPECT_EQ(box_on_disk(stash()), "content of M");
+    EXPECT_EQ(box_on_disk(my_box("T")), "content of T");
+    EXPECT_FALSE(exists_on_disk(box_folder + "\\备份"));
+
+    driver->answer_message_box(result_ok);
+    driver->click(*w().超级按钮更换);
+    messages = shown_messages();
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[1].text, "置换箱子  T  成功！  ^_^");
+    EXPECT_EQ(box_on_disk(stash()), "content of T");
+    EXPECT_EQ(box_on_disk(my_box("M")), "content of M");
+    EXPECT_TRUE(exists_on_disk(box_folder + "\\备份"));  // T's backup, should the game overwrite it
+
+    quit_game();
+    select(mine(), "M");
+    driver->click(*w().超级按钮更换);
+    messages = shown_messages();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, "置换箱子  M  成功！  ^_^");
+}
 
 class SwapOfTheBoxInUse : public SmallLibrary {
 protected:

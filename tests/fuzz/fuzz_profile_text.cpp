@@ -13,7 +13,8 @@ using namespace kistvar;
 
 namespace {
 
-bool is_blank(char c) { return c == ' ' || c == '\t'; }
+// CR is a blank: trimmed off the ends of names, values and lines.
+bool is_blank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
 std::string_view trimmed(std::string_view text) {
     while (!text.empty() && is_blank(text.front())) text.remove_prefix(1);
@@ -53,17 +54,13 @@ std::string folded(std::string_view text) {
 // folds may or may not (a GBK trail byte is no letter).
 bool surely_different(std::string_view a, std::string_view b) { return folded(a) != folded(b); }
 
+// Lines as Windows sees them: only LF ends one, a lone CR is part of a line.
 std::vector<std::string_view> lines_of(std::string_view text) {
     std::vector<std::string_view> lines;
     std::size_t begin = 0;
     while (begin < text.size()) {
-        std::size_t end = text.find_first_of("\r\n", begin);
-        if (end == std::string_view::npos) {
-            end = text.size();
-        } else {
-            ++end;
-            if (text[end - 1] == '\r' && end < text.size() && text[end] == '\n') ++end;
-        }
+        const std::size_t feed = text.find('\n', begin);
+        const std::size_t end = feed == std::string_view::npos ? text.size() : feed + 1;
         lines.push_back(text.substr(begin, end - begin));
         begin = end;
     }

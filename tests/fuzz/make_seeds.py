@@ -127,6 +127,18 @@ targets["fuzz_split_text"] = [
     fields("x", "", ""),
 ] + [fields(b"\xb8", b"", b"\xe4\xb8\xad\xb8"), fields(b",", b"3", gbk("甲,乙,丙,丁"))]
 
+# Inputs that once broke an invariant, as the fuzzer found them: kept for
+# good, so every run replays them first. Named found-NN.
+found = {
+    # A key line between a lone CR and an LF: removing it made the two one
+    # CR LF line end, changing the line before.
+    "fuzz_profile_text": [
+        bytes.fromhex("5b0d3d0a0a"),
+        bytes.fromhex("61006b00760061006f7468657200006e0d0a0d0a0a0d5b615d320d0a006b3d6e756c0dc2b7beb600"
+                      "b4b7beb600cfe4d7d3005bc2b7beb65d0d0ab4e6b5b53d433a5c8c0a6176650d310a0d0d6b0a0a"),
+    ],
+}
+
 for target, seeds in targets.items():
     folder = os.path.join(here, "corpus", target)
     shutil.rmtree(folder, ignore_errors=True)
@@ -134,4 +146,7 @@ for target, seeds in targets.items():
     for number, seed in enumerate(seeds, 1):
         with open(os.path.join(folder, f"seed-{number:02d}"), "wb") as out:
             out.write(seed)
-    print(target, len(seeds))
+    for number, data in enumerate(found.get(target, []), 1):
+        with open(os.path.join(folder, f"found-{number:02d}"), "wb") as out:
+            out.write(data)
+    print(target, len(seeds), "seeds,", len(found.get(target, [])), "found")

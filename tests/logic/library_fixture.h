@@ -61,7 +61,8 @@ protected:
         return dialogs.empty() ? ShownDialog{} : dialogs.front();
     }
 
-    // Moves, renames and copies whose source path contains any fragment fail.
+    // Moves, renames and copies whose source path contains any fragment fail
+    // ("\\T.bin" is the box file T.bin itself, not a backup of it).
     static void fail_moves_and_copies_from(std::initializer_list<std::string> fragments) {
         std::vector<std::string> parts(fragments);
         fault_seam::arm([parts](fault_seam::FileCall call, std::string_view path, std::uint64_t) {

@@ -219,7 +219,7 @@ TEST_F(Swap, AFailedMoveInPutsThePreviousBoxBackIntoTheSlot) {
     start_library("M");
     select(mine(), "T");
     quiet();  // this failure is shown all the same
-    fail_moves_and_copies_from({"T.bin"});
+    fail_moves_and_copies_from({"\\T.bin"});
 
     swap_selected();
 
@@ -257,7 +257,7 @@ TEST_F(Swap, WhenEvenTheWayBackFailsTheMessageSaysWhereThePreviousBoxIs) {
     put_my_box("T", "content of T");
     start_library("M");
     select(mine(), "T");
-    fail_moves_and_copies_from({"T.bin", "M.bin"});
+    fail_moves_and_copies_from({"\\T.bin", "\\M.bin"});
 
     swap_selected();
 

@@ -1,6 +1,8 @@
 // MYBOX.ini into the path table and the controls, and back.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "platform/gb18030.h"
 #include "platform/headless/script.h"
 #include "settings/settings_procedures.h"
@@ -65,6 +67,41 @@ TEST_F(Settings, WhenTheDocumentsFolderIsUnknownTheDefaultsAreRelative) {
     load_settings(*app);
     EXPECT_EQ(slots()[Slot::save_folder], "My Games\\Runic Games\\Torchlight 2\\save");
     EXPECT_EQ(slots()[Slot::box_folder], "My Games\\Runic Games\\Torchlight 2\\save\\box");
+}
+
+// Steam copies save under the player's Steam number: a first run finds the
+// one numbered folder that holds a stash, and only when the choice is clear.
+TEST_F(Settings, AFirstRunTakesTheOnlyNumberedSaveFolderHoldingAStash) {
+    struct Case {
+        const char* name;
+        std::vector<std::string> stashes;  // relative to the default save folder
+        std::string settings;
+        std::string expected;  // relative to the default save folder
+    };
+    const Case cases[] = {
+        {"one numbered folder", {"76561198000000001\\sharedstashh.bin"}, "", "\\76561198000000001"},
+        {"with a stash of its own", {"sharedstash.bin", "76561198000000001\\sharedstash_v2.bin"}, "", ""},
+        {"two numbered folders",
+         {"76561198000000001\\sharedstash_v2.bin", "76561198000000002\\sharedstash_v2.bin"}, "", ""},
+        {"a name not all digits", {"7656x\\sharedstash_v2.bin", "backup.tmp"}, "", ""},
+        {"the key is stored", {"76561198000000001\\sharedstash_v2.bin"}, "[路径]\r\n存档=" + save_folder + "\r\n", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::filesystem::remove_all(test::native_path(save_folder));
+        test::make_folder_on_disk(my_boxes_folder);
+        test::make_folder_on_disk(save_folder + "\\76561198000000009");  // numbered, without a stash
+        for (const std::string& stash : c.stashes) {
+            const std::string path = save_folder + "\\" + stash;
+            test::make_folder_on_disk(path.substr(0, path.rfind('\\')));
+            test::write_on_disk(path, "stash");
+        }
+        std::filesystem::remove(test::native_path(settings_path()));
+        if (!c.settings.empty()) write_settings(c.settings);
+        load_settings(*app);
+        EXPECT_EQ(slots()[Slot::save_folder], save_folder + c.expected);
+        EXPECT_EQ(slots()[Slot::box_folder], box_folder);
+    }
 }
 
 TEST_F(Settings, StoredValuesReachTheTableTheControlsTheListsAndTheMenu) {

@@ -2,10 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 
 #include "app/start_up.h"
 #include "platform/dialogs.h"
+#include "platform/fault_seam.h"
 #include "platform/gb18030.h"
 #include "platform/headless/script.h"
 #include "support/app_fixture.h"
@@ -121,6 +124,49 @@ TEST_F(StartUp, AFolderNamedLikeTheSettingsFileCountsAsOne) {
     EXPECT_EQ(start(), std::nullopt);
     EXPECT_TRUE(driver->take_shown_dialogs().empty());
     EXPECT_EQ(w().选择夹1->current_page(), 0);
+}
+
+// The settings file exists but its reads fail (a lock, a disk error): never
+// the defaults, whose marker would take another box for the one in the slot.
+class UnreadableSettings : public StartUp {
+protected:
+    // Two reads fail; the first question is answered Retry, the second as given.
+    std::optional<int> start_answering(int second_answer) {
+        write_standard_settings("别的箱子");
+        std::filesystem::remove_all(test::native_path(my_boxes_folder));
+        int failing_reads = 2;
+        fault_seam::arm([&](fault_seam::FileCall call, std::string_view, std::uint64_t) {
+            return call == fault_seam::FileCall::read_file && failing_reads-- > 0;
+        });
+        driver->answer_message_box(result_retry);
+        driver->answer_message_box(second_answer);
+        const std::optional<int> ended = start();
+        fault_seam::disarm();
+
+        const std::vector<ShownDialog> shown = driver->take_shown_dialogs();
+        EXPECT_EQ(shown.size(), 2u);
+        for (const ShownDialog& asked : shown) {
+            EXPECT_EQ(asked.text, "无法读取设置文件  " + settings_path() + "  ：" + std::strerror(EIO));
+            EXPECT_EQ(asked.caption, "错误信息");
+            EXPECT_EQ(asked.style, 0x15);  // Retry/Cancel, error icon
+        }
+        return ended;
+    }
+};
+
+TEST_F(UnreadableSettings, RetryReadsTheFileAgain) {
+    EXPECT_EQ(start_answering(result_retry), std::nullopt);
+    EXPECT_EQ(app->state.paths[in_use_marker], "别的箱子");
+    EXPECT_TRUE(readme_exists());
+}
+
+TEST_F(UnreadableSettings, CancelEndsWithCodeZeroAndWritesNothing) {
+    write_standard_settings("别的箱子");
+    const std::string settings_before = settings_bytes();
+    EXPECT_EQ(start_answering(result_cancel), 0);
+    EXPECT_EQ(settings_bytes(), settings_before);
+    EXPECT_FALSE(readme_exists());
+    EXPECT_FALSE(test::exists_on_disk(my_boxes_folder));
 }
 
 TEST_F(StartUp, TheMyBoxFolderIsCreatedOnlyInsideAnExistingBoxFolder) {

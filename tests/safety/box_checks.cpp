@@ -62,8 +62,6 @@ void BoxChecks::note_copies(const DiskSnapshot& disk) {
 std::vector<std::string> BoxChecks::after_step(const DiskSnapshot& before, const DiskSnapshot& after,
                                                const StepRecord& step, int& lost) {
     std::vector<std::string> problems;
-    for (const std::string& path : step.released_paths)
-        if (before.holds(path)) released_.insert(before.content_of(path));
     released_.insert(step.released_contents.begin(), step.released_contents.end());
     copied_.insert(step.copied_contents.begin(), step.copied_contents.end());
     for (const std::string& path : step.undeletable_paths) {

@@ -1,5 +1,6 @@
-// The checks run after every step: no box content vanished unless the user
-// let it go, saved boxes change only when the user confirmed it, a box never
+// The checks run after every step: no box content vanished from the world
+// (a list, the slot, the backups, the Recycle Bin) but the game's own earlier
+// states of its stash, saved boxes change only when the user confirmed it, a box never
 // sits twice in the library, the lists show the disk after a refill, the
 // in-use picture marks the box in use, no temporary file is left, and
 // MYBOX.ini reads.

@@ -13,10 +13,10 @@ namespace kistvar::safety {
 
 struct StepRecord {
     std::string description;
-    // Native paths whose old content the user let go: a delete confirmed with
-    // OK, a replace confirmed with OK.
+    // Native paths the user agreed to change: a delete or a replace confirmed
+    // with OK. Their old contents must still be kept (Recycle Bin, backups).
     std::set<std::string> released_paths;
-    // Contents the user's action let go outright (the game rewrote the stash).
+    // Contents let go outright: the game's own earlier state of its stash.
     std::set<std::string> released_contents;
     // Contents copied by the user on purpose (a dropped file); copies of them may be anywhere.
     std::set<std::string> copied_contents;
@@ -28,6 +28,7 @@ struct StepRecord {
     bool filled_my_list = false;
     bool filled_saved_list = false;
     std::uint64_t faults = 0;
+    int game_writes = 0;  // times the game wrote its stash over the slot
     std::vector<test::ShownDialog> dialogs;
 };
 

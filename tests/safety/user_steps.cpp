@@ -17,6 +17,11 @@ std::string file_name_of(const std::string& native_path) {
     return native_path.substr(native_path.rfind('/') + 1);
 }
 
+std::string read_native(const std::string& native_path) {
+    std::ifstream in(native_path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
 bool ends_in_lower_case_bin(const std::string& name) {
     return name.size() >= 4 && name.compare(name.size() - 4, 4, ".bin") == 0;
 }
@@ -32,7 +37,7 @@ StepRecord UserSteps::run_one() {
         {&UserSteps::double_click, 8},      {&UserSteps::save_as, 6},         {&UserSteps::new_box, 5},
         {&UserSteps::rename, 8},            {&UserSteps::delete_box, 7},      {&UserSteps::drop_files, 8},
         {&UserSteps::change_options, 4},    {&UserSteps::refresh, 6},         {&UserSteps::view_or_sort, 3},
-        {&UserSteps::restart, 4},           {&UserSteps::game_saves_stash, 4},
+        {&UserSteps::restart, 4},           {&UserSteps::game_plays, 8},
     };
     int total = 0;
     for (const auto& entry : steps) total += entry.weight;
@@ -126,8 +131,7 @@ void UserSteps::note_confirmations(StepRecord& record) {
     }
     // The queues start empty for the next step.
     headless::reset();
-    headless::set_program_folder(world_.program_folder.program);
-    headless::set_documents_folder(world_.root() + "\\documents");
+    world_.set_surroundings();
 }
 
 // --- Steps ------------------------------------------------------------------------
@@ -307,19 +311,40 @@ void UserSteps::restart(StepRecord& record) {
     record.filled_my_list = record.filled_saved_list = true;
 }
 
-// The game writes the stash slot; under "别的箱子" the slot holds a copy of a
-// saved box, whose changes are thrown away by design at the next swap.
-void UserSteps::game_saves_stash(StepRecord& record) {
-    record.description = "the game saves its stash";
-    const std::string stash = world_.current_stash();
-    std::error_code error;
-    if (!fs::is_regular_file(stash, error)) return;
-    std::ifstream in(stash, std::ios::binary);
-    record.released_contents.insert({std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()});
-    in.close();
-    const std::string content = world_.fresh_content();
-    std::ofstream(stash, std::ios::binary | std::ios::trunc) << content;
-    if (world_.app().state.paths[in_use_marker] == other_box_marker) record.released_contents.insert(content);
+// The game: started, at the title screen, with a character loaded, quit. A
+// loaded character keeps the stash in memory, with the player's progress, and
+// every save point writes it over the slot it was loaded from, whatever
+// another program put there meanwhile. Only the game's own earlier states of
+// that stash are let go by such a write: a box swapped in since must survive
+// elsewhere (its backup).
+void UserSteps::game_plays(StepRecord& record) {
+    if (!world_.game_running) {
+        record.description = "the game starts";
+        world_.game_running = true;
+    } else if (!game_slot_) {
+        if (chance(25)) {
+            record.description = "the game quits from the title screen";
+            world_.game_running = false;
+        } else {
+            record.description = "the game loads a character";
+            game_slot_ = world_.current_stash();
+            game_states_.clear();
+            std::error_code error;
+            if (fs::is_regular_file(*game_slot_, error)) game_states_.insert(read_native(*game_slot_));
+        }
+    } else {
+        const bool leaving = chance(30);
+        record.description = leaving ? "the game saves and leaves to the title screen" : "the game saves";
+        std::error_code error;
+        if (fs::is_regular_file(*game_slot_, error) && game_states_.count(read_native(*game_slot_)))
+            record.released_contents.insert(read_native(*game_slot_));
+        const std::string content = world_.fresh_content();
+        std::ofstream(*game_slot_, std::ios::binary | std::ios::trunc) << content;
+        game_states_.insert(content);
+        ++record.game_writes;
+        if (leaving) game_slot_.reset();
+    }
+    world_.set_surroundings();
 }
 
 }  // namespace kistvar::safety

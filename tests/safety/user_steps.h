@@ -3,6 +3,10 @@
 // the game rewriting its stash.
 #pragma once
 
+#include <optional>
+#include <set>
+#include <string>
+
 #include "safety/step_record.h"
 #include "safety/world.h"
 
@@ -31,7 +35,7 @@ private:
     void refresh(StepRecord& record);
     void view_or_sort(StepRecord& record);
     void restart(StepRecord& record);
-    void game_saves_stash(StepRecord& record);
+    void game_plays(StepRecord& record);
 
     // Random choices.
     int below(int bound) { return static_cast<int>(random_() % static_cast<unsigned>(bound)); }
@@ -50,6 +54,8 @@ private:
     Random& random_;
     std::vector<int> message_answers_;
     std::vector<std::pair<std::string, std::string>> pending_releases_;  // question text, path
+    std::optional<std::string> game_slot_;  // native path; set while a character is loaded
+    std::set<std::string> game_states_;     // what the game loaded and wrote since
 };
 
 }  // namespace kistvar::safety

@@ -50,6 +50,7 @@ World::World() {
     save_folders[1] = place(root_, "\\elsewhere\\save");
     box_folders[1] = place(root_, "\\elsewhere\\boxes");
     outside = place(root_, "\\downloads");
+    recycle_bin = place(root_, "\\recycle bin");
 }
 
 World::~World() {
@@ -82,6 +83,8 @@ void World::populate(Random& random) {
     fs::remove_all(root_, ignored);
     fs::create_directories(program_folder.native);
     fs::create_directories(outside.native);
+    fs::create_directories(recycle_bin.native);
+    game_running = false;
     for (const Place& save : save_folders) fs::create_directories(save.native);
     for (const Place& box : box_folders) fs::create_directories(box.native + "/MYBOX");
 
@@ -106,19 +109,35 @@ void World::populate(Random& random) {
                            "\r\n[状态]\r\n正在使用=MYBOX 1\r\n"));
 }
 
-void World::start_program() {
-    headless::reset();
+void World::set_surroundings() {
     headless::set_program_folder(program_folder.program);
     headless::set_documents_folder(root_ + "\\documents");
+    headless::set_recycle_folder(recycle_bin.program);
+    headless::set_running_processes(game_running ? std::vector<std::string>{"Torchlight2.exe"}
+                                                 : std::vector<std::string>{});
+}
+
+void World::start_program() {
+    headless::reset();
+    set_surroundings();
     window_ = ui::create_main_window();
     app_ = std::make_unique<App>(App{State{}, *window_});
     bind_events(*app_);
     driver_ = test::make_driver(*window_);
     headless::queue_message_box_answer(result_ok);  // a first-run prompt, should one come
-    window_->window->on_created();
+    // An unreadable settings file ends the start unless retried: the player
+    // starts the program again.
+    for (int attempt = 1;; ++attempt) {
+        try {
+            window_->window->on_created();
+            break;
+        } catch (const headless::ProgramEnded&) {
+            if (attempt == 100) throw;
+            headless::queue_message_box_answer(result_retry);
+        }
+    }
     headless::reset();
-    headless::set_program_folder(program_folder.program);
-    headless::set_documents_folder(root_ + "\\documents");
+    set_surroundings();
 }
 
 void World::restart_program() {

@@ -37,6 +37,9 @@ public:
     void start_program();
     // Closes the window (its destroy step runs) and starts a fresh program.
     void restart_program();
+    // After every reset of the headless script: the folders, the Recycle Bin
+    // and whether the game runs.
+    void set_surroundings();
 
     App& app() { return *app_; }
     ui::MainWindow& w() { return *window_; }
@@ -46,7 +49,8 @@ public:
     std::string fresh_content();
 
     const std::string& root() const { return root_; }
-    Place program_folder, save_folders[2], box_folders[2], outside;
+    Place program_folder, save_folders[2], box_folders[2], outside, recycle_bin;
+    bool game_running = false;
     std::string settings_path() const { return program_folder.program + "\\MYBOX.ini"; }
     std::string native_of(const std::string& program_path) const;
 

@@ -10,6 +10,9 @@
 #include "disk_helpers.h"
 #include "platform/fault_seam.h"
 #include "support/temp_folder.h"
+#ifndef _WIN32
+#include "platform/posix/recycle_folder.h"
+#endif
 
 namespace kistvar {
 namespace {
@@ -166,6 +169,27 @@ TEST_F(FileServices, DeleteRemovesOneFileButNotAReadOnlyOne) {
     EXPECT_FALSE(delete_file(folder / "a.bin"));
     EXPECT_FALSE(delete_file(folder / "locked.bin"));
     EXPECT_EQ(names_on_disk(folder.path()), Names{"locked.bin"});
+}
+
+// Explorer's delete: into the Recycle Bin, with no window and no question.
+// The headless backend's bin is a folder; without one, the file stays.
+TEST_F(FileServices, RecycleTakesTheFileAwayOrSaysThereIsNoBin) {
+    write_on_disk(folder / "a.bin", "A");
+    write_on_disk(folder / "b.bin", "B");
+#ifndef _WIN32
+    EXPECT_EQ(recycle_file(folder / "a.bin"), no_recycle_bin);
+    EXPECT_TRUE(test::exists_on_disk(folder / "a.bin"));
+    make_folder_on_disk(folder / "bin");
+    posix::set_recycle_folder(folder / "bin");
+#endif
+    EXPECT_EQ(recycle_file(folder / "a.bin"), recycled);
+    EXPECT_EQ(recycle_file(folder / "missing.bin"), recycle_failed);
+    EXPECT_FALSE(test::exists_on_disk(folder / "a.bin"));
+    EXPECT_TRUE(test::exists_on_disk(folder / "b.bin"));
+#ifndef _WIN32
+    EXPECT_EQ(test::read_on_disk(folder / "bin\\1 a.bin"), "A");
+    posix::set_recycle_folder("");
+#endif
 }
 
 TEST_F(FileServices, CreateFolderMakesOneLevelOnly) {

@@ -3,11 +3,12 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <random>
 
 namespace kistvar::profile_text {
 namespace {
+
+using namespace std::string_view_literals;
 
 std::optional<std::string> none = std::nullopt;
 
@@ -77,10 +78,19 @@ TEST(ProfileRead, LineKinds) {
     EXPECT_EQ(read_value(file, "a", "k7"), "in a");
 }
 
-TEST(ProfileRead, AnyLineEndWorks) {
+// Only LF ends a line; CRs are blanks at the ends of a line's text, and a
+// NUL ends a name or value as it ends the C strings the API hands over.
+TEST(ProfileRead, LineEndsCarriageReturnsAndNulBytes) {
     EXPECT_EQ(read_value("[s]\nk=lf\n", "s", "k"), "lf");
-    EXPECT_EQ(read_value("[s]\rk=cr\r", "s", "k"), "cr");
+    EXPECT_EQ(read_value("[s]\r\nk=crlf\r\r\n", "s", "k"), "crlf");
     EXPECT_EQ(read_value("[s]\r\nk=no final line end", "s", "k"), "no final line end");
+    EXPECT_EQ(read_value("[s]\r\nk=a\rb\r", "s", "k"), "a\rb");
+    EXPECT_EQ(read_value("[s]\rk=cr\r", "s", "k"), none);  // one line: a header and its trailing text
+    EXPECT_EQ(read_value("[s]\r\n k \r= v\r\n", "s", "k"), "v");
+    EXPECT_EQ(read_value("[s]\r\nk=ab\0cd\r\n"sv, "s", "k"), "ab");
+    EXPECT_EQ(read_value("[s]\r\nk\0junk=v\r\n"sv, "s", "k"), "v");
+    EXPECT_EQ(read_value("[s\0t]\r\nk=v\r\n"sv, "s", "k"), "v");
+    EXPECT_EQ(read_value("[s]\r\n\0k=v\r\n"sv, "s", "k"), none);
     EXPECT_EQ(read_value("", "s", "k"), none);
 }
 
@@ -124,6 +134,11 @@ TEST(ProfileWrite, LeftOutValueDeletesTheKey) {
     EXPECT_EQ(write_value(file, "s", "missing", std::nullopt), file);
     EXPECT_EQ(write_value(file, "missing", "a", std::nullopt), file);
     EXPECT_EQ(write_value("[s]\r\na=1", "s", "a", std::nullopt), "[s]\r\n");
+    // The lone CR stays part of the line before; it never meets the next LF.
+    EXPECT_EQ(write_value("[s]\r\nx\r=\n\n", "s", "x\r", std::nullopt), "[s]\r\n\n");
+    EXPECT_EQ(write_value("[s]\r\nj\rk=1\nk=2\n", "s", "k", std::nullopt), "[s]\r\nj\rk=1\n");
+    EXPECT_EQ(write_value("[s]\r\nk=1\r", "s", "k", "2"), "[s]\r\nk=2\r");
+    EXPECT_EQ(write_value("[s]\r\nk=1\r", "s", "j", "2"), "[s]\r\nk=1\r\r\nj=2\r\n");
 }
 
 TEST(ProfileWrite, LeftOutKeyDeletesTheFirstSectionOfThatName) {
@@ -157,15 +172,15 @@ TEST(ProfileText, GarbageNeverBreaksReadingOrWriting) {
     }
 }
 
-TEST(ProfileText, TenMegabyteLineTakesLinearTime) {
+// Ten-megabyte lines: a reader or writer that grows worse than linearly
+// never finishes this within the suite's limit.
+TEST(ProfileText, TenMegabyteLines) {
     std::string value(10 * 1024 * 1024, 'x');
     std::string file = "[s]\r\nk=" + value + "\r\n[t]\r\nj=" + std::string(10 * 1024 * 1024, '[');
-    auto start = std::chrono::steady_clock::now();
     EXPECT_EQ(read_value(file, "s", "k"), value);
     EXPECT_EQ(read_value(file, "t", "j"), std::string(10 * 1024 * 1024, '['));
     std::string written = write_value(file, "t", "j", "short");
     EXPECT_EQ(written, "[s]\r\nk=" + value + "\r\n[t]\r\nj=short");
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
 }
 
 }  // namespace

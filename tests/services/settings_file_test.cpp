@@ -7,6 +7,11 @@
 #include "disk_helpers.h"
 #include "platform/fault_seam.h"
 #include "support/temp_folder.h"
+#ifdef _WIN32
+#include <windows.h>
+
+#include "platform/win32/wide_text.h"
+#endif
 
 namespace kistvar {
 namespace {
@@ -173,6 +178,34 @@ TEST_F(SettingsFile, AFailureAtAnyStepOfAWriteLeavesTheOldFileAndNoTemporary) {
         EXPECT_EQ(read_on_disk(ini), configured_file) << "step " << step;
         EXPECT_EQ(names_on_disk(folder.path()), Names{"MYBOX.ini"}) << "step " << step;
     }
+}
+
+// A start must tell a file it cannot read (held open by another program
+// without sharing, a disk error) from a missing one, and say why.
+TEST_F(SettingsFile, AFileThatCannotBeReadIsToldFromAMissingOneWithTheReason) {
+    std::string bytes, reason;
+    EXPECT_TRUE(read_settings_file(ini, bytes, reason));
+    EXPECT_EQ(bytes, "");
+
+    write_on_disk(ini, configured_file);
+#ifdef _WIN32
+    HANDLE lock = CreateFileW(win32::widen(ini).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+#else
+    fault_seam::arm([](fault_seam::FileCall call, std::string_view, std::uint64_t) {
+        return call == fault_seam::FileCall::read_file;
+    });
+#endif
+    EXPECT_FALSE(read_settings_file(ini, bytes, reason));
+    EXPECT_FALSE(reason.empty());
+    EXPECT_EQ(bytes, "");
+#ifdef _WIN32
+    CloseHandle(lock);
+#else
+    fault_seam::disarm();
+#endif
+    EXPECT_TRUE(read_settings_file(ini, bytes, reason));
+    EXPECT_EQ(read_setting_in(bytes, "状态", "正在使用"), "MYBOX 1");
 }
 
 }  // namespace

@@ -21,6 +21,9 @@ void AppFixture::SetUp() {
     make_folder_on_disk(my_boxes_folder);
     headless::set_program_folder(program_folder);
     headless::set_documents_folder(documents_folder);
+    recycle_folder = temp / "recycle";
+    make_folder_on_disk(recycle_folder);
+    headless::set_recycle_folder(recycle_folder);
 
     window = ui::create_main_window();
     app = std::make_unique<App>(App{State{}, *window});

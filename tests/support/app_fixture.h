@@ -64,6 +64,7 @@ protected:
     std::string save_folder;       // documents\My Games\Runic Games\Torchlight 2\save
     std::string box_folder;        // save\box
     std::string my_boxes_folder;   // box\MYBOX
+    std::string recycle_folder;    // temp\recycle: where deletes go
 
     std::unique_ptr<ui::MainWindow> window;
     std::unique_ptr<App> app;

@@ -188,12 +188,15 @@ TEST_F(RealWindowTest, MenusArePopUpsWithTheirSeparatorsAndSubMenus) {
     ASSERT_EQ(GetMenuItemCount(selected), 7);
     for (int separator : {1, 3, 5}) EXPECT_TRUE(GetMenuState(selected, separator, MF_BYPOSITION) & MF_SEPARATOR);
     HMENU none = menu_of(*w().无选项右键菜单);
-    ASSERT_EQ(GetMenuItemCount(none), 6);
+    ASSERT_EQ(GetMenuItemCount(none), 8);
+    EXPECT_TRUE(GetMenuState(none, 6, MF_BYPOSITION) & MF_SEPARATOR);
     EXPECT_EQ(GetMenuItemCount(GetSubMenu(none, 0)), 2);  // 查看: 小图标, 大图标
     EXPECT_EQ(GetMenuItemCount(GetSubMenu(none, 1)), 2);  // 排序: 正向排序, 逆向排序
     wchar_t caption[32] = {};
     GetMenuStringW(GetSubMenu(none, 1), 1, caption, 32, MF_BYPOSITION);
     EXPECT_EQ(win32::narrow(caption), "逆向排序");
+    GetMenuStringW(none, 7, caption, 32, MF_BYPOSITION);
+    EXPECT_EQ(win32::narrow(caption), "打开备份文件夹");
 }
 
 TEST_F(RealWindowTest, OnlyTheCurrentPageIsOnScreen) {

@@ -43,8 +43,8 @@ void save_screen(const std::string& name) {
     BitBlt(canvas, 0, 0, width, height, screen, 0, 0, SRCCOPY);
     GdiFlush();
     const DWORD row = ((width * 3 + 3) / 4) * 4, size = row * height;
-    BITMAPFILEHEADER file{0x4D42, sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER) + size, 0, 0,
-                          sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)};
+    constexpr DWORD headers = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
+    BITMAPFILEHEADER file{0x4D42, headers + size, 0, 0, headers};
     std::ofstream out(std::string(folder) + "\\" + name + ".bmp", std::ios::binary);
     out.write(reinterpret_cast<const char*>(&file), sizeof file);
     out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);

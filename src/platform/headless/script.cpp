@@ -2,6 +2,7 @@
 #include <utility>
 
 #include "platform/headless/script_state.h"
+#include "platform/posix/recycle_folder.h"
 
 namespace kistvar::headless {
 
@@ -23,6 +24,7 @@ struct Script {
     std::string program_folder = default_program_folder;
     std::string documents_folder;
     DateTime moment = default_moment;
+    std::vector<std::string> running_processes;
 };
 
 Script& the_script() {
@@ -64,8 +66,15 @@ void set_program_folder(std::string folder) { the_script().program_folder = std:
 void set_documents_folder(std::string folder) { the_script().documents_folder = std::move(folder); }
 void set_current_time(DateTime moment) { the_script().moment = moment; }
 
+void set_running_processes(std::vector<std::string> program_file_names) {
+    the_script().running_processes = std::move(program_file_names);
+}
+
+void set_recycle_folder(std::string folder) { posix::set_recycle_folder(std::move(folder)); }
+
 void reset() {
     the_script() = Script{};
+    posix::set_recycle_folder("");
     forget_cleanup();
 }
 
@@ -83,6 +92,7 @@ ui::MenuItem* next_popup_answer() { return take_or<ui::MenuItem*>(the_script().p
 const std::string& program_folder_setting() { return the_script().program_folder; }
 const std::string& documents_folder_setting() { return the_script().documents_folder; }
 DateTime clock_setting() { return the_script().moment; }
+const std::vector<std::string>& running_processes_setting() { return the_script().running_processes; }
 
 }  // namespace script
 

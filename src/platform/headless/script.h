@@ -33,6 +33,10 @@ std::vector<Shown> take_shown();
 void set_program_folder(std::string folder);
 void set_documents_folder(std::string folder_without_trailing_backslash);  // "" : lookup fails
 void set_current_time(DateTime moment);
+// The program file names of the processes that run beside the program.
+void set_running_processes(std::vector<std::string> program_file_names);
+// Where deleted files go (program form); none set: no Recycle Bin.
+void set_recycle_folder(std::string folder);
 
 // Forgets every queued answer, record and setting.
 void reset();

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/headless/script.h"
 
@@ -21,6 +22,7 @@ ui::MenuItem* next_popup_answer();                 // none: closed (nullptr)
 const std::string& program_folder_setting();
 const std::string& documents_folder_setting();
 DateTime clock_setting();
+const std::vector<std::string>& running_processes_setting();
 
 }  // namespace kistvar::headless::script
 

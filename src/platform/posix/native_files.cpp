@@ -12,10 +12,12 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 #include "platform/files.h"
 #include "platform/posix/posix_path.h"
+#include "platform/posix/recycle_folder.h"
 #include "platform/posix/wildcard.h"
 
 namespace kistvar::native {
@@ -30,6 +32,11 @@ struct Search {
     std::vector<DirectoryEntry> entries;
     std::size_t next = 0;
 };
+
+std::string& recycle_folder() {
+    static std::string folder;
+    return folder;
+}
 
 bool is_read_only(const struct stat& info) {
     return (info.st_mode & S_IWUSR) == 0;
@@ -189,6 +196,20 @@ bool delete_file(std::string_view path) {
     return unlink(file.c_str()) == 0;
 }
 
+int recycle_file(std::string_view path) {
+    if (recycle_folder().empty()) return no_recycle_bin;
+    std::string file = posix_path(path);
+    struct stat info;
+    if (lstat(file.c_str(), &info) != 0 || S_ISDIR(info.st_mode)) return recycle_failed;
+    // The bin keeps every file deleted under one name, as Windows' does.
+    const std::string name = file.substr(file.rfind('/') + 1);
+    for (int serial = 1;; ++serial) {
+        std::string binned = recycle_folder() + "\\" + std::to_string(serial) + " " + name;
+        if (move_file(path, binned)) return recycled;
+        if (errno != EEXIST) return recycle_failed;
+    }
+}
+
 std::intptr_t open_for_write(std::string_view path, bool must_be_new) {
     std::string file = posix_path(path);
     struct stat info;
@@ -214,6 +235,7 @@ bool read_file(std::string_view path, std::string& bytes, std::uint64_t limit) {
     if (fd < 0) return false;
     struct stat info;
     bool read_all = fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    if (!read_all && S_ISDIR(info.st_mode)) errno = EISDIR;
     bytes.clear();
     if (read_all) bytes.reserve(static_cast<std::size_t>(std::min<std::uint64_t>(info.st_size, limit)));
     char buffer[1 << 16];
@@ -227,9 +249,23 @@ bool read_file(std::string_view path, std::string& bytes, std::uint64_t limit) {
         bytes.append(buffer, static_cast<std::size_t>(got));
         if (bytes.size() > limit) read_all = false;
     }
+    const int reason = errno;
     close(fd);
     if (!read_all) bytes.clear();
+    errno = reason;
     return read_all;
 }
 
+std::string last_error_text() { return std::strerror(errno); }
+
+bool last_error_was_missing() { return errno == ENOENT || errno == ENOTDIR; }
+
+void note_io_error() { errno = EIO; }
+
 }  // namespace kistvar::native
+
+namespace kistvar::posix {
+
+void set_recycle_folder(std::string folder) { native::recycle_folder() = std::move(folder); }
+
+}  // namespace kistvar::posix

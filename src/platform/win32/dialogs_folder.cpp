@@ -11,6 +11,7 @@
 #include "platform/dialogs.h"
 #include "platform/win32/dialogs_modality.h"
 #include "platform/win32/dialogs_observer.h"
+#include "platform/win32/shell_library.h"
 #include "platform/win32/wide_text.h"
 
 namespace kistvar {
@@ -65,10 +66,13 @@ std::string pick_with_folder_browser(HWND owner, const std::wstring& title, bool
     browse.hwndOwner = owner;
     browse.lpszTitle = title.c_str();
     browse.ulFlags = BIF_EDITBOX | BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE | (include_files ? BIF_BROWSEINCLUDEFILES : 0);
-    PIDLIST_ABSOLUTE chosen = SHBrowseForFolderW(&browse);
+    static const auto browse_for_folder = win32::shell_function<decltype(&SHBrowseForFolderW)>("SHBrowseForFolderW");
+    static const auto path_of = win32::shell_function<decltype(&SHGetPathFromIDListEx)>("SHGetPathFromIDListEx");
+    if (!browse_for_folder || !path_of) return {};
+    PIDLIST_ABSOLUTE chosen = browse_for_folder(&browse);
     if (!chosen) return {};
     std::wstring path(32768, L'\0');
-    bool has_path = SHGetPathFromIDListEx(chosen, path.data(), static_cast<DWORD>(path.size()), GPFIDL_DEFAULT);
+    bool has_path = path_of(chosen, path.data(), static_cast<DWORD>(path.size()), GPFIDL_DEFAULT);
     CoTaskMemFree(chosen);
     if (!has_path) return {};
     path.resize(wcslen(path.c_str()));

@@ -4,6 +4,7 @@
 
 #include <map>
 
+#include "platform/win32/shell_library.h"
 #include "platform/win32/wide_text.h"
 
 namespace kistvar::win32 {
@@ -22,11 +23,13 @@ bool offers_files(IDataObject* data) {
 }  // namespace
 
 std::string dropped_files_text(HDROP files) {
-    const UINT count = DragQueryFileW(files, 0xFFFFFFFF, nullptr, 0);
+    static const auto query_file = shell_function<decltype(&DragQueryFileW)>("DragQueryFileW");
+    if (!query_file) return {};
+    const UINT count = query_file(files, 0xFFFFFFFF, nullptr, 0);
     std::string text;
     for (UINT i = 0; i < count; ++i) {
-        std::wstring path(DragQueryFileW(files, i, nullptr, 0) + 1, L'\0');
-        path.resize(DragQueryFileW(files, i, path.data(), static_cast<UINT>(path.size())));
+        std::wstring path(query_file(files, i, nullptr, 0) + 1, L'\0');
+        path.resize(query_file(files, i, path.data(), static_cast<UINT>(path.size())));
         text += narrow(path);
         if (count > 1) text += "\r\n";
     }

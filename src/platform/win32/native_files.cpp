@@ -142,9 +142,30 @@ bool read_file(std::string_view path, std::string& bytes, std::uint64_t limit) {
         bytes.append(buffer, got);
         if (bytes.size() > limit) read_all = false;
     }
+    const DWORD reason = GetLastError();
     CloseHandle(file);
     if (!read_all) bytes.clear();
+    SetLastError(reason);
     return read_all;
 }
+
+std::string last_error_text() {
+    wchar_t* text = nullptr;
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+        GetLastError(), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::wstring words(text != nullptr ? text : L"", length);
+    LocalFree(text);
+    while (!words.empty() && (words.back() == L'\r' || words.back() == L'\n' || words.back() == L' '))
+        words.pop_back();
+    return narrow(words);
+}
+
+bool last_error_was_missing() {
+    const DWORD error = GetLastError();
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+}
+
+void note_io_error() { SetLastError(ERROR_IO_DEVICE); }
 
 }  // namespace kistvar::native

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/dialogs.h"
+#include "platform/win32/shell_library.h"
 #include "platform/win32/wide_text.h"
 
 namespace kistvar {
@@ -12,9 +13,10 @@ namespace kistvar {
 namespace {
 
 std::wstring shell_folder(int csidl) {
+    static const auto get_folder_path = win32::shell_function<decltype(&SHGetFolderPathW)>("SHGetFolderPathW");
     wchar_t path[MAX_PATH] = {};
     // Without CSIDL_FLAG_CREATE: a missing folder is reported, not made.
-    if (FAILED(SHGetFolderPathW(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, path))) return {};
+    if (!get_folder_path || FAILED(get_folder_path(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, path))) return {};
     return path;
 }
 

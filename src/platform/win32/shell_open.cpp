@@ -7,6 +7,7 @@
 
 #include "platform/dialogs.h"
 #include "platform/win32/dialogs_observer.h"
+#include "platform/win32/shell_library.h"
 #include "platform/win32/wide_text.h"
 
 namespace kistvar {
@@ -51,8 +52,10 @@ void shell_open(int action, std::string_view path, std::string_view parameters, 
     std::wstring wide_path = win32::widen(path);
     std::wstring wide_parameters = win32::widen(parameters);
     std::wstring wide_folder = win32::widen(working_folder);
-    ShellExecuteW(nullptr, verb_of(action), wide_path.c_str(), absent_if_empty(wide_parameters),
-                  absent_if_empty(wide_folder), show_command_of(window_state));
+    static const auto execute = win32::shell_function<decltype(&ShellExecuteW)>("ShellExecuteW");
+    if (!execute) return;
+    execute(nullptr, verb_of(action), wide_path.c_str(), absent_if_empty(wide_parameters),
+            absent_if_empty(wide_folder), show_command_of(window_state));
 }
 
 }  // namespace kistvar
