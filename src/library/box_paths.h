@@ -14,7 +14,8 @@ std::string saved_box_file(const App& app, std::string_view title);  // box fold
 std::string stash_file(const App& app);                              // save folder\stash file name
 
 // Why a typed box name cannot be used, or the empty text when it can: empty;
-// \ / : * ? " < > | or a control character; a reserved device name.
+// too long for a file name; \ / : * ? " < > | or a control character; a
+// reserved device name.
 std::string box_name_problem(std::string_view name);
 
 }  // namespace kistvar

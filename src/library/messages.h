@@ -55,6 +55,9 @@ inline Message swap_rollback_failed(std::string_view previous_title, std::string
 // --- Names ----------------------------------------------------------------
 
 inline std::string empty_name_reason() { return "名称不能为空。"; }
+inline std::string name_too_long_reason(std::size_t longest) {
+    return "名称不能超过  " + std::to_string(longest) + "  个字符。";
+}
 inline std::string forbidden_character_reason() {
     return "名称不能含有  \\ / : * ? \" < > |  或控制字符。";
 }
