@@ -122,6 +122,12 @@ inline Message drop_failed(std::string_view title, std::string_view reason = {})
             style_stop};
 }
 
+// --- Options ------------------------------------------------------------------
+
+inline Message options_box_folder_is_save_folder() {
+    return {"箱子路径不能与存档路径相同", alert_caption, style_stop};
+}
+
 // --- Showing ----------------------------------------------------------------------
 
 // Questions, and failures the user must see whatever the check box says.

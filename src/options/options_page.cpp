@@ -2,6 +2,7 @@
 
 #include "library/box_lists.h"
 #include "library/box_paths.h"
+#include "library/messages.h"
 #include "library/stash_slot.h"
 #include "platform/dialogs.h"
 #include "platform/text.h"
@@ -20,6 +21,13 @@ void reload_settings(App& app) {
     const std::string stash_before = stash_file(app);
     load_settings(app);
     keep_stash_of_new_slot(app, stash_before);
+}
+
+// Folders are the same whatever their letter case and a closing "\".
+bool same_folder(std::string_view a, std::string_view b) {
+    while (a.ends_with('\\')) a.remove_suffix(1);
+    while (b.ends_with('\\')) b.remove_suffix(1);
+    return compare_text(a, b, false) == 0;
 }
 
 void choose_folder_into(ui::EditBox& edit_box) {
@@ -47,6 +55,12 @@ void choose_save_folder(App& app) { choose_folder_into(*app.w.编辑框存档路
 void choose_box_folder(App& app) { choose_folder_into(*app.w.编辑框箱子路径); }
 
 void save_options(App& app) {
+    // The saved boxes would share a folder with the stash slot. Said even in
+    // quiet mode: the page stays as typed, to be put right.
+    if (same_folder(app.w.编辑框箱子路径->content(), app.w.编辑框存档路径->content())) {
+        messages::show(messages::options_box_folder_is_save_folder());
+        return;
+    }
     const std::string next_stash =
         app.w.编辑框存档路径->content() + "\\" +
         stash_file_name_for(to_text(app.w.组合框1->current_index()), to_text(app.w.组合框2->current_index()));
