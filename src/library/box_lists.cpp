@@ -11,9 +11,6 @@ namespace kistvar {
 namespace {
 
 // Appends one item per box file in the folder, in the order the search gives.
-// Among saved boxes, the game's own stash files are never boxes: with the box
-// folder set to the save folder, the stash slot itself would be listed, to
-// be deleted or renamed away.
 void add_box_files(ui::ListView& list, const std::string& folder, bool skip_stash_files = false) {
     SearchHandle search;
     for (std::string name = find_file(folder + "\\*.bin", 0, true, search); !name.empty();
@@ -60,7 +57,11 @@ void fill_my_boxes_list(App& app) {
 void fill_saved_boxes_list(App& app) {
     ui::ListView& list = *app.w.超级列表框保存箱子;
     list.delete_all_items();
-    add_box_files(list, app.state.paths[box_folder], true);
+    // With the box folder set to the save folder, the game's stash files there
+    // are the slot itself, never saved boxes to delete or rename away.
+    // Elsewhere a file of that name is a copy the player keeps as a box.
+    const std::string& folder = app.state.paths[box_folder];
+    add_box_files(list, folder, same_folder(folder, app.state.paths[save_folder]));
 }
 
 void refresh_both_lists(App& app) {

@@ -24,6 +24,12 @@ std::string stash_file(const App& app) {
     return app.state.paths[save_folder] + "\\" + app.state.stash_file_name;
 }
 
+bool same_folder(std::string_view a, std::string_view b) {
+    while (a.ends_with('\\')) a.remove_suffix(1);
+    while (b.ends_with('\\')) b.remove_suffix(1);
+    return compare_text(a, b, false) == 0;
+}
+
 namespace {
 
 bool is_forbidden_byte(unsigned char byte) {

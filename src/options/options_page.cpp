@@ -23,13 +23,6 @@ void reload_settings(App& app) {
     keep_stash_of_new_slot(app, stash_before);
 }
 
-// Folders are the same whatever their letter case and a closing "\".
-bool same_folder(std::string_view a, std::string_view b) {
-    while (a.ends_with('\\')) a.remove_suffix(1);
-    while (b.ends_with('\\')) b.remove_suffix(1);
-    return compare_text(a, b, false) == 0;
-}
-
 void choose_folder_into(ui::EditBox& edit_box) {
     const std::string folder = choose_folder("选择目录");
     if (!folder.empty()) edit_box.set_content(folder);

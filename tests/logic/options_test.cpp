@@ -186,6 +186,13 @@ TEST_F(OptionsPage, TheSaveFolderIsNeverTheBoxFolder) {
     driver->click(*w().按钮取消);  // reads the file again
     driver->click(*w().超级按钮高级);
     EXPECT_EQ(titles(*w().超级列表框保存箱子), std::vector<std::string>{"sharedstash.bin"});
+
+    // In a box folder of its own, a file of that name is a copy kept as a box.
+    test::write_on_disk(box_folder + "\\sharedstash_v2.bin", "a stash kept as a box");
+    write_standard_settings("M");
+    driver->click(*w().超级按钮高级);
+    driver->click(*w().超级按钮高级);
+    EXPECT_EQ(titles(*w().超级列表框保存箱子), std::vector<std::string>{"sharedstash_v2"});
 }
 
 }  // namespace
