@@ -17,6 +17,7 @@ struct State {
     std::string stash_file_name;     // set by load settings from version and mode
     std::string settings_file_path;  // program folder + "\MYBOX.ini"
     ui::ListView* current_list = nullptr;  // the list that last received the focus
+    int in_use_item_hint = -1;  // where a swap last put the in-use picture; checked before it is trusted
 };
 
 struct App {

@@ -18,10 +18,13 @@ namespace {
 // The item of the box in use: the one with the marker's title that shows the
 // in-use picture (an ordinary box may share the title in another letter case).
 // The picture is looked at first: reading it is cheap, and comparing the title
-// with every box of a library of thousands, at every swap, is not.
-int find_in_use_item(const ui::ListView& list, const std::string& title) {
+// with every box of a library of thousands, at every swap, is not. Where the
+// last swap put the picture is looked at before all others.
+int find_in_use_item(const App& app, const ui::ListView& list, const std::string& title) {
+    auto is_it = [&](int item) { return shows_in_use(list, item) && list.find_item(title, item) == item; };
+    if (is_it(app.state.in_use_item_hint)) return app.state.in_use_item_hint;
     for (int item = 0; item < list.item_count(); ++item)
-        if (shows_in_use(list, item) && list.find_item(title, item) == item) return item;
+        if (is_it(item)) return item;
     return -1;
 }
 
@@ -38,7 +41,7 @@ bool store_marker(const App& app, std::string_view marker) {
 // The item of the box in use takes the title it has now and the picture.
 void show_in_use_item_as(App& app, const std::string& marker, const std::string& title, int picture) {
     ui::ListView& list = *app.w.超级列表框我的箱子;
-    int item = find_in_use_item(list, marker);
+    int item = find_in_use_item(app, list, marker);
     if (item == -1) return;
     if (title == marker) {
         list.set_item_picture(item, picture);
@@ -157,7 +160,10 @@ void swap(App& app) {
     // The previous box first: the chosen one may share its title in another
     // letter case, and would then be taken for it.
     if (previous_is_my_box) show_in_use_item_as(app, previous, home, ordinary_picture);
-    if (chosen_is_my_box) list->set_item_picture(list->selected_item(), in_use_picture);
+    if (chosen_is_my_box) {
+        list->set_item_picture(list->selected_item(), in_use_picture);
+        app.state.in_use_item_hint = list->selected_item();
+    }
     app.state.paths[in_use_marker] = next;
     set_status(app, (chosen_is_my_box ? "我的箱子  " : "别的箱子  ") + title);
     messages::show_unless_quiet(app, messages::swap_succeeded(title));
