@@ -19,6 +19,7 @@ struct State {
     std::string settings_file_path;  // program folder + "\MYBOX.ini"
     ui::ListView* current_list = nullptr;  // the list that last received the focus
     stash::ContentsCache contents;         // what the boxes hold, read when first asked
+    int in_use_item_hint = -1;  // where a swap last put the in-use picture; checked before it is trusted
 };
 
 struct App {

@@ -4,16 +4,18 @@
 #include "library/box_titles.h"
 #include "library/item_pictures.h"
 #include "platform/files.h"
+#include "settings/settings_procedures.h"
 
 namespace kistvar {
 
 namespace {
 
 // Appends one item per box file in the folder, in the order the search gives.
-void add_box_files(ui::ListView& list, const std::string& folder) {
+void add_box_files(ui::ListView& list, const std::string& folder, bool skip_stash_files = false) {
     SearchHandle search;
     for (std::string name = find_file(folder + "\\*.bin", 0, true, search); !name.empty();
          name = find_file("", 0, true, search)) {
+        if (skip_stash_files && is_stash_file_name(name)) continue;
         if (is_box_file_name(name)) list.insert_item(-1, title_of_box_file(name), ordinary_picture);
     }
     end_find_file(search);
@@ -55,7 +57,11 @@ void fill_my_boxes_list(App& app) {
 void fill_saved_boxes_list(App& app) {
     ui::ListView& list = *app.w.超级列表框保存箱子;
     list.delete_all_items();
-    add_box_files(list, app.state.paths[box_folder]);
+    // With the box folder set to the save folder, the game's stash files there
+    // are the slot itself, never saved boxes to delete or rename away.
+    // Elsewhere a file of that name is a copy the player keeps as a box.
+    const std::string& folder = app.state.paths[box_folder];
+    add_box_files(list, folder, same_folder(folder, app.state.paths[save_folder]));
 }
 
 void refresh_both_lists(App& app) {

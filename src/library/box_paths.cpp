@@ -4,6 +4,7 @@
 
 #include "library/messages.h"
 #include "platform/text.h"
+#include "platform/utf16le_text.h"
 
 namespace kistvar {
 
@@ -21,6 +22,12 @@ std::string saved_box_file(const App& app, std::string_view title) {
 
 std::string stash_file(const App& app) {
     return app.state.paths[save_folder] + "\\" + app.state.stash_file_name;
+}
+
+bool same_folder(std::string_view a, std::string_view b) {
+    while (a.ends_with('\\')) a.remove_suffix(1);
+    while (b.ends_with('\\')) b.remove_suffix(1);
+    return compare_text(a, b, false) == 0;
 }
 
 namespace {
@@ -44,10 +51,18 @@ bool is_device_name(std::string_view name) {
     return false;
 }
 
+// A file name holds at most 255 UTF-16 units, ".bin" included.
+constexpr std::size_t longest_title = 251;
+
+bool is_too_long(std::string_view name) {
+    return name.size() > longest_title && utf16le::from_utf8(name).size() / 2 > longest_title;
+}
+
 }  // namespace
 
 std::string box_name_problem(std::string_view name) {
     if (name.empty()) return messages::empty_name_reason();
+    if (is_too_long(name)) return messages::name_too_long_reason(longest_title);
     for (char c : name)
         if (is_forbidden_byte(static_cast<unsigned char>(c))) return messages::forbidden_character_reason();
     if (is_device_name(name)) return messages::device_name_reason(name);

@@ -3,6 +3,7 @@
 #include "library/box_paths.h"
 #include "platform/files.h"
 #include "platform/text.h"
+#include "settings/setting_keys.h"
 
 namespace kistvar {
 
@@ -32,6 +33,14 @@ bool my_box_title_taken(const App& app, std::string_view title) {
     const std::string& marker = app.state.paths[in_use_marker];
     if (marker != other_box_marker && same_title(marker, title)) return true;
     return file_exists(my_box_file(app, title));
+}
+
+std::string first_free_my_box_title(const App& app) {
+    const std::string base(setting_keys::default_in_use_marker);
+    std::string title = base;
+    for (long long number = 2; file_exists(my_box_file(app, title)); ++number)
+        title = base + " (" + to_text(number) + ")";
+    return title;
 }
 
 }  // namespace kistvar

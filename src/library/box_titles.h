@@ -24,4 +24,8 @@ bool is_reserved_title(std::string_view title);
 // The title is already in use among my boxes: a file in MYBOX or the box in use.
 bool my_box_title_taken(const App& app, std::string_view title);
 
+// The first of "MYBOX 1", "MYBOX 1 (2)", "MYBOX 1 (3)", ... that no file in
+// MYBOX has: the title a box in the slot gets when it has none of its own.
+std::string first_free_my_box_title(const App& app);
+
 }  // namespace kistvar

@@ -49,6 +49,12 @@ void import_box(App& app, const Target& target, const std::string& dropped_files
         return;
     }
     const std::string title = left_text(name, static_cast<long long>(text_length(name)) - 4);
+    // "CON.bin" names the console device, not a file: no question about a
+    // file to replace, just the reason.
+    if (std::string problem = box_name_problem(title); !problem.empty()) {
+        messages::show_unless_quiet(app, messages::drop_failed(title, problem));
+        return;
+    }
     if (target.my_boxes) {
         if (std::string problem = my_box_title_problem(app, title); !problem.empty()) {
             messages::show_unless_quiet(app, messages::drop_failed(title, problem));

@@ -55,6 +55,9 @@ inline Message swap_rollback_failed(std::string_view previous_title, std::string
 // --- Names ----------------------------------------------------------------
 
 inline std::string empty_name_reason() { return "名称不能为空。"; }
+inline std::string name_too_long_reason(std::size_t longest) {
+    return "名称不能超过  " + std::to_string(longest) + "  个字符。";
+}
 inline std::string forbidden_character_reason() {
     return "名称不能含有  \\ / : * ? \" < > |  或控制字符。";
 }
@@ -117,6 +120,12 @@ inline Message drop_replace_question() {  // R2
 inline Message drop_failed(std::string_view title, std::string_view reason = {}) {
     return {with_reason("导入箱子  " + std::string(title) + "  失败！  ToT", reason), alert_caption,
             style_stop};
+}
+
+// --- Options ------------------------------------------------------------------
+
+inline Message options_box_folder_is_save_folder() {
+    return {"箱子路径不能与存档路径相同", alert_caption, style_stop};
 }
 
 // --- Showing ----------------------------------------------------------------------

@@ -20,10 +20,26 @@ bool refuse(const App& app, const std::string& old_title, const std::string& rea
     return false;
 }
 
+// A change of letter case alone goes through a name of its own: Wine takes
+// the new name for the file itself, reports success and keeps the old
+// spelling on disk. The step name still ends in ".bin", so a box stranded
+// there by a failure is listed, not hidden.
+bool change_letter_case(const App& app, const std::string& old_title, const std::string& old_file,
+                        const std::string& new_file) {
+    const std::string step = new_file.substr(0, new_file.size() - 4) + ".kistvar-case.bin";
+    if (rename_file(old_file, step)) {
+        if (rename_file(step, new_file)) return true;
+        rename_file(step, old_file);
+    }
+    if (!file_exists(old_file)) return refuse(app, old_title, messages::box_file_missing_reason());
+    return refuse(app, old_title);
+}
+
 // Renames one box file; never over another file. The reason of a failure is
 // told after the fact, so that a change of letter case alone stays possible.
 bool rename_box_file(const App& app, const std::string& old_title, const std::string& old_file,
                      const std::string& new_title, const std::string& new_file) {
+    if (same_title(old_title, new_title)) return change_letter_case(app, old_title, old_file, new_file);
     if (rename_file(old_file, new_file)) return true;
     if (file_exists(new_file)) return refuse(app, old_title, messages::title_taken_reason(new_title));
     if (!file_exists(old_file)) return refuse(app, old_title, messages::box_file_missing_reason());

@@ -14,28 +14,20 @@ namespace {
 
 constexpr int in_use_status_part = 1;
 
-std::string free_title_for_the_stash(const App& app) {
-    const std::string base(setting_keys::default_in_use_marker);
-    std::string title = base;
-    for (long long number = 2; file_exists(my_box_file(app, title)); ++number)
-        title = base + " (" + to_text(number) + ")";
-    return title;
-}
-
 }  // namespace
 
 void keep_stash_of_new_slot(App& app, const std::string& previous_stash) {
     if (app.state.paths[in_use_marker] != other_box_marker || stash_file(app) == previous_stash) return;
     // Not asked whether the file is there: a search that fails would say no.
     // An empty slot just waits, as on a first run, for the game to fill it.
-    app.state.paths[in_use_marker] = free_title_for_the_stash(app);
+    app.state.paths[in_use_marker] = first_free_my_box_title(app);
     write_in_use_marker(app);
     app.w.状态条1->set_status_text(in_use_status_part, app.state.paths[in_use_marker]);
 }
 
 bool keep_stash_of_next_slot(App& app, const std::string& next_stash) {
     if (app.state.paths[in_use_marker] != other_box_marker || stash_file(app) == next_stash) return true;
-    const std::string title = free_title_for_the_stash(app);
+    const std::string title = first_free_my_box_title(app);
     const setting_keys::Key& key = setting_keys::in_use_marker;
     if (!write_setting(app.state.settings_file_path, key.section, key.name, title)) return false;
     app.state.paths[in_use_marker] = title;

@@ -13,7 +13,6 @@
 #include "platform/files.h"
 #include "platform/settings_file.h"
 #include "settings/setting_keys.h"
-#include "settings/settings_procedures.h"
 
 namespace kistvar {
 
@@ -22,17 +21,14 @@ namespace {
 // The item of the box in use: the one with the marker's title that shows the
 // in-use picture (an ordinary box may share the title in another letter case).
 // The picture is looked at first: reading it is cheap, and comparing the title
-// with every box of a library of thousands, at every swap, is not.
-int find_in_use_item(const ui::ListView& list, const std::string& title) {
+// with every box of a library of thousands, at every swap, is not. Where the
+// last swap put the picture is looked at before all others.
+int find_in_use_item(const App& app, const ui::ListView& list, const std::string& title) {
+    auto is_it = [&](int item) { return shows_in_use(list, item) && list.find_item(title, item) == item; };
+    if (is_it(app.state.in_use_item_hint)) return app.state.in_use_item_hint;
     for (int item = 0; item < list.item_count(); ++item)
-        if (shows_in_use(list, item) && list.find_item(title, item) == item) return item;
+        if (is_it(item)) return item;
     return -1;
-}
-
-void show_as_ordinary(App& app, const std::string& title) {
-    ui::ListView& list = *app.w.超级列表框我的箱子;
-    int item = find_in_use_item(list, title);
-    if (item != -1) list.set_item_picture(item, ordinary_picture);
 }
 
 void set_status(App& app, const std::string& text) {
@@ -45,29 +41,90 @@ bool store_marker(const App& app, std::string_view marker) {
     return write_setting(app.state.settings_file_path, key.section, key.name, marker);
 }
 
-void set_marker(App& app, std::string_view marker) {
-    app.state.paths[in_use_marker] = std::string(marker);
-    write_in_use_marker(app);
+// The item of the box in use takes the title it has now and the picture.
+void show_in_use_item_as(App& app, const std::string& marker, const std::string& title, int picture) {
+    ui::ListView& list = *app.w.超级列表框我的箱子;
+    int item = find_in_use_item(app, list, marker);
+    if (item == -1) return;
+    if (title == marker) {
+        list.set_item_picture(item, picture);
+        return;
+    }
+    list.delete_item(item);
+    list.insert_item(-1, title, picture);
 }
 
-// The previous box went back into MYBOX but the chosen one could not take its
-// place: the previous box returns to the slot, so marker, pictures and files
-// agree again. If even that fails it stays in MYBOX as an ordinary box and the
-// stash slot holds no box of the library.
-void put_previous_box_back(App& app, const std::string& previous) {
-    std::string parked_at = my_box_file(app, previous);
-    if (move_file(parked_at, stash_file(app))) {
+// The title the box in use goes home under. A marker edited by hand into
+// something no typed name could be ("..\x", "NUL", empty, too long) is never
+// made part of a path: the box takes a free default title instead.
+std::string home_title_of(const App& app, const std::string& marker) {
+    return box_name_problem(marker).empty() ? marker : first_free_my_box_title(app);
+}
+
+// Puts the box in use into MYBOX. Renamed, never copied: a rename never
+// replaces a file, while the copy fallback of move_file would replace a box
+// that a search failed to see. Why it failed is asked only afterwards, so a
+// swap searches nothing in MYBOX (under Wine every search there reads the
+// whole folder).
+bool send_box_in_use_home(App& app, const std::string& home) {
+    const std::string slot = stash_file(app), target = my_box_file(app, home);
+    if (rename_file(slot, target)) return true;
+    if (file_exists(target)) {
+        messages::show_unless_quiet(app, messages::swap_back_occupied(home));
+        return false;
+    }
+    // A box folder made after the start (a first run does so) has no MYBOX
+    // yet; the box in use needs it to go home.
+    if (create_folder(my_boxes_folder(app)) && rename_file(slot, target)) return true;
+    messages::show_unless_quiet(app, messages::swap_move_failed());
+    return false;
+}
+
+// The chosen box could not take the slot. The box that went home returns to
+// it, named again first if the marker had moved on, so marker, pictures and
+// files agree as before. If even that fails it stays in MYBOX as an ordinary
+// box and the stash slot holds no box of the library.
+void undo_swap(App& app, const std::string& previous, const std::string& home, bool marker_moved_on) {
+    if (previous == other_box_marker) {
+        // The slot still holds the copy it held.
+        if (marker_moved_on) store_marker(app, other_box_marker);
         messages::show(messages::swap_move_failed());
         return;
     }
-    show_as_ordinary(app, previous);
-    set_marker(app, other_box_marker);
+    const std::string parked_at = my_box_file(app, home);
+    const std::string back_under = marker_moved_on ? home : previous;
+    if ((!marker_moved_on || store_marker(app, home)) && move_file(parked_at, stash_file(app))) {
+        if (back_under != previous) {
+            show_in_use_item_as(app, previous, back_under, in_use_picture);
+            app.state.paths[in_use_marker] = back_under;
+            set_status(app, back_under);
+        }
+        messages::show(messages::swap_move_failed());
+        return;
+    }
+    show_in_use_item_as(app, previous, home, ordinary_picture);
+    app.state.paths[in_use_marker] = std::string(other_box_marker);
+    store_marker(app, other_box_marker);
     set_status(app, std::string(other_box_marker));
-    messages::show(messages::swap_rollback_failed(previous, parked_at));
+    messages::show(messages::swap_rollback_failed(home, parked_at));
 }
 
 }  // namespace
 
+// One write of MYBOX.ini per swap, in the one place where it keeps the
+// marker true whenever the program might end:
+//   1. the box in use goes home to MYBOX (a saved box's copy just stays, to
+//      be overwritten);
+//   2. the marker names the chosen my box, or "别的箱子" (no write when it
+//      already does);
+//   3. the chosen box enters: a my box is moved, a saved box copied.
+// So a my box enters the slot only once MYBOX.ini names it (a program ending
+// before the write must not find "别的箱子" at its next start and take the box
+// for a saved box's copy, free to be overwritten), and a saved box's copy
+// enters only once the marker has stopped naming the box that went home (else
+// the next start would show that box in use and its own file as a second box
+// of that title). Whenever it ends, every box is whole in MYBOX or in the
+// slot; a step that fails is undone, which may take a second write.
 void swap(App& app) {
     ui::ListView* list = app.state.current_list;
     if (list == nullptr) return;
@@ -88,59 +145,35 @@ void swap(App& app) {
 
     if (!game_allows_swap()) return;
 
-    // Put the box in use back into MYBOX, never over another box's file.
     const std::string previous = app.state.paths[in_use_marker];
     const bool previous_is_my_box = previous != other_box_marker;
+    const std::string home = previous_is_my_box ? home_title_of(app, previous) : std::string();
     if (!back_up_before_swap(app, title, chosen_is_my_box)) return;
-    if (previous_is_my_box) {
-        if (file_exists(my_box_file(app, previous))) {
-            messages::show_unless_quiet(app, messages::swap_back_occupied(previous));
-            return;
-        }
-        // A box folder made after the start (a first run does so) has no
-        // MYBOX yet; the box in use needs it to go home.
-        if (!file_exists(my_boxes_folder(app))) create_folder(my_boxes_folder(app));
-        // Renamed, never copied: the copy fallback of move_file would replace
-        // a box that the check above failed to see.
-        if (!rename_file(stash_file(app), my_box_file(app, previous))) {
-            messages::show_unless_quiet(app, messages::swap_move_failed());
-            return;
-        }
-    }
+    if (previous_is_my_box && !send_box_in_use_home(app, home)) return;
 
-    // A my box enters the slot only once MYBOX.ini names it: a program that
-    // ends before the marker is stored must not find "别的箱子" at its next
-    // start and take the box for a saved box's copy, free to be overwritten.
-    const bool named = !chosen_is_my_box || store_marker(app, title);
+    const std::string next = chosen_is_my_box ? title : std::string(other_box_marker);
+    const bool named = next == previous || store_marker(app, next);
     // A my box moves into the slot; a saved box is a template and is copied.
     const bool put_in = named && (chosen_is_my_box ? move_file(my_box_file(app, title), stash_file(app))
                                                    : copy_file(saved_box_file(app, title), stash_file(app)));
     if (!put_in) {
-        if (named && chosen_is_my_box) store_marker(app, previous);  // the box is not in the slot after all
-        if (previous_is_my_box)
-            put_previous_box_back(app, previous);
-        else
-            messages::show(messages::swap_move_failed());
+        undo_swap(app, previous, home, named && next != previous);
         return;
     }
-    // A saved box's copy is in the slot and the box in use went home:
-    // MYBOX.ini must stop naming that box, or the next start shows it in use
-    // and its own file as a second box of that title. Unable to, the box goes
-    // back over the copy.
-    if (!chosen_is_my_box && previous_is_my_box && !store_marker(app, other_box_marker)) {
-        put_previous_box_back(app, previous);
-        return;
-    }
+    // A copy and a move keep the read-only attribute, and a read-only slot
+    // would stop the game saving and every later swap. Should this fail, the
+    // swap still stands: no box is at risk.
+    make_writable(stash_file(app));
 
-    show_as_ordinary(app, previous);
+    // The previous box first: the chosen one may share its title in another
+    // letter case, and would then be taken for it.
+    if (previous_is_my_box) show_in_use_item_as(app, previous, home, ordinary_picture);
     if (chosen_is_my_box) {
         list->set_item_picture(list->selected_item(), in_use_picture);
-        set_status(app, "我的箱子  " + title);
-        set_marker(app, title);
-    } else {
-        set_status(app, "别的箱子  " + title);
-        set_marker(app, other_box_marker);
+        app.state.in_use_item_hint = list->selected_item();
     }
+    app.state.paths[in_use_marker] = next;
+    set_status(app, (chosen_is_my_box ? "我的箱子  " : "别的箱子  ") + title);
     messages::show_unless_quiet(app, messages::swap_succeeded(title));
 }
 

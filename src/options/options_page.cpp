@@ -2,6 +2,7 @@
 
 #include "library/box_lists.h"
 #include "library/box_paths.h"
+#include "library/messages.h"
 #include "library/stash_slot.h"
 #include "platform/dialogs.h"
 #include "platform/text.h"
@@ -47,6 +48,12 @@ void choose_save_folder(App& app) { choose_folder_into(*app.w.编辑框存档路
 void choose_box_folder(App& app) { choose_folder_into(*app.w.编辑框箱子路径); }
 
 void save_options(App& app) {
+    // The saved boxes would share a folder with the stash slot. Said even in
+    // quiet mode: the page stays as typed, to be put right.
+    if (same_folder(app.w.编辑框箱子路径->content(), app.w.编辑框存档路径->content())) {
+        messages::show(messages::options_box_folder_is_save_folder());
+        return;
+    }
     const std::string next_stash =
         app.w.编辑框存档路径->content() + "\\" +
         stash_file_name_for(to_text(app.w.组合框1->current_index()), to_text(app.w.组合框2->current_index()));

@@ -35,6 +35,7 @@ const char* name_of(FileCall call) {
         case FileCall::flush_to_disk: return "flush_to_disk";
         case FileCall::close_file: return "close_file";
         case FileCall::read_file: return "read_file";
+        case FileCall::make_writable: return "make_writable";
     }
     return "unknown";
 }

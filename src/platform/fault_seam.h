@@ -12,7 +12,7 @@ namespace kistvar::fault_seam {
 
 enum class FileCall {
     find_first, find_next, create_directory, copy_file, move_file, replace_file,
-    delete_file, open_for_write, write_bytes, flush_to_disk, close_file, read_file, recycle_file,
+    delete_file, open_for_write, write_bytes, flush_to_disk, close_file, read_file, recycle_file, make_writable,
 };
 const char* name_of(FileCall call);
 

@@ -174,6 +174,10 @@ RecycleResult recycle_file(std::string_view path) {
     return static_cast<RecycleResult>(native::recycle_file(path));
 }
 
+bool make_writable(std::string_view path) {
+    return seam_allows(FileCall::make_writable, path) && native::make_writable(path);
+}
+
 bool write_file(std::string_view path, const std::vector<std::string_view>& parts) {
     if (path.empty()) return false;
     if (!seam_allows(FileCall::open_for_write, path)) return false;

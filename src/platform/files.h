@@ -53,7 +53,8 @@ bool copy_file(std::string_view source, std::string_view target);
 // Rename; if that fails, copy (replacing) and delete the source. True when the
 // rename or the copy succeeded.
 bool move_file(std::string_view source, std::string_view target);
-// Rename of one file, no fallback: fails when the target exists or the source is missing.
+// Rename of one file, no fallback: fails when the target exists or the source
+// is missing or a folder.
 bool rename_file(std::string_view old_path, std::string_view new_path);
 bool delete_file(std::string_view path);
 // Deletes the way Explorer does: into the Recycle Bin, without a question or
@@ -61,6 +62,10 @@ bool delete_file(std::string_view path);
 // leaves the file in place and says so.
 enum RecycleResult : int { recycled, no_recycle_bin, recycle_failed };
 RecycleResult recycle_file(std::string_view path);
+
+// Clears the read-only attribute of a file and nothing else. True when the
+// file is writable afterwards; fails on a folder or a missing file.
+bool make_writable(std::string_view path);
 // Creates or truncates, writes the parts in order (empty ones skipped), closes.
 bool write_file(std::string_view path, const std::vector<std::string_view>& parts);
 

@@ -27,13 +27,15 @@ bool create_directory(std::string_view path);
 // target are the same file; carries over the read-only attribute and the
 // last-write time; fails onto a read-only target.
 bool copy_file(std::string_view source, std::string_view target);
-// Moves a file without replacing an existing target; may cross volumes.
+// Moves a file without replacing an existing target; may cross volumes. A
+// folder is never moved: no box is a folder.
 bool move_file(std::string_view source, std::string_view target);
 // Moves a file over an existing target in one step (same folder).
 bool replace_file(std::string_view source, std::string_view target);
 bool delete_file(std::string_view path);  // fails on a read-only file
 // Moves the file to its volume's Recycle Bin, silently; see files.h.
 int recycle_file(std::string_view path);
+bool make_writable(std::string_view path);  // clears read-only; fails on a folder
 
 // Sequential writing. open_for_write creates or truncates with no sharing.
 std::intptr_t open_for_write(std::string_view path, bool must_be_new);

@@ -105,6 +105,13 @@ std::string stash_file_name_for(std::string_view version_setting, std::string_vi
     return normal_mode ? "sharedstash.bin" : "sharedstashh.bin";
 }
 
+bool is_stash_file_name(std::string_view file_name) {
+    for (const char* version : {"0", "1"})
+        for (const char* mode : {"0", "1"})
+            if (compare_text(file_name, stash_file_name_for(version, mode), false) == 0) return true;
+    return false;
+}
+
 bool load_settings(App& app, std::string* unreadable_reason) {
     namespace keys = setting_keys;
     PathTable& paths = app.state.paths;

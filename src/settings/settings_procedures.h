@@ -11,6 +11,8 @@ namespace kistvar {
 // "sharedstash_v2.bin", "sharedstashh_v2.bin", "sharedstash.bin" or
 // "sharedstashh.bin": a setting counts as 0 only when it is exactly "0".
 std::string stash_file_name_for(std::string_view version_setting, std::string_view mode_setting);
+// One of those four names, in any letter case: a stash file of the game.
+bool is_stash_file_name(std::string_view file_name);
 
 // Reads MYBOX.ini once and shows what it holds. A file that exists but cannot
 // be read changes nothing: false, with the system's reason.

@@ -8,24 +8,17 @@
 namespace kistvar::stash {
 
 Contents read_stash_file(std::string_view path) {
+    // One read and no look-up before it (a swap reads the chosen box, and
+    // under Wine a look-up may read the whole folder). A file over the limit
+    // fails the read once past the limit, never read whole; only then is its
+    // size asked for, to tell "too large" from "unreadable".
+    std::string bytes;
+    if (read_file_up_to(path, largest_stash_size, bytes)) return read_stash(bytes);
     Contents refused;
     FileFacts facts;
-    if (!file_facts(path, facts)) {
-        refused.problem = Problem::cannot_read;
-        return refused;
-    }
-    if (facts.size > largest_stash_size) {
-        refused.problem = Problem::too_large;
-        return refused;
-    }
-    std::string bytes;
-    // The file may have grown since its size was looked at: read no more
-    // than the limit either way.
-    if (!read_file_up_to(path, largest_stash_size, bytes)) {
-        refused.problem = Problem::cannot_read;
-        return refused;
-    }
-    return read_stash(bytes);
+    const bool too_large = file_facts(path, facts) && facts.size > largest_stash_size;
+    refused.problem = too_large ? Problem::too_large : Problem::cannot_read;
+    return refused;
 }
 
 }  // namespace kistvar::stash

@@ -178,6 +178,89 @@ TEST_F(Hostile, SwappingReadOnlyBoxesInAndOutLosesNoContent) {
     hostile::set_read_only(saved_box("S"), false);
 }
 
+// A copy or a move keeps the read-only attribute; the slot must not.
+TEST_F(Hostile, WhateverEntersTheSlotIsLeftWritable) {
+    put_stash("content of M");
+    put_my_box("A", "content of A");
+    put_saved_box("S", "template S");
+    hostile::set_read_only(my_box("A"), true);
+    hostile::set_read_only(saved_box("S"), true);
+    write_settings("M");
+    start();
+    auto slot_is_read_only = [&] {
+        return (GetFileAttributesW(hostile::long_form(stash()).c_str()) & FILE_ATTRIBUTE_READONLY) != 0;
+    };
+
+    swap_by_button(mine(), "A");
+    EXPECT_FALSE(slot_is_read_only()) << "a moved read-only box";
+    swap_by_button(saved(), "S");
+    EXPECT_FALSE(slot_is_read_only()) << "a copy of a read-only saved box";
+    swap_by_button(saved(), "S");
+    swap_by_button(mine(), "M");
+    EXPECT_EQ(message_texts(), (Strings{"置换箱子  A  成功！  ^_^", "置换箱子  S  成功！  ^_^",
+                                        "置换箱子  S  成功！  ^_^", "置换箱子  M  成功！  ^_^"}));
+    EXPECT_EQ(content_of(stash()), "content of M");
+    EXPECT_EQ(content_of(my_box("A")), "content of A");
+    hostile::set_read_only(saved_box("S"), false);
+}
+
+// --- The box folder set to the save folder ---------------------------------------------
+
+TEST_F(Hostile, TheStashSlotIsNeverASavedBoxAndTheOptionsRefuseThatFolder) {
+    use_box_folder(save_folder);
+    put_stash("content of M");
+    put_my_box("A", "content of A");
+    put_saved_box("S", "template S");
+    put(save_folder + "\\SHAREDSTASHH.BIN", "the hardcore stash");
+    write_settings("M");
+    start();
+    EXPECT_EQ(titles(saved()), Strings{"S"});
+
+    swap_by_button(mine(), "A");
+    driver->click(*w().超级按钮刷新);
+    EXPECT_EQ(titles(saved()), Strings{"S"});
+    EXPECT_EQ(message_texts(), Strings{"置换箱子  A  成功！  ^_^"});
+
+    driver->click(*w().超级按钮高级);
+    w().编辑框箱子路径->set_content(save_folder);
+    driver->click(*w().按钮保存);
+    EXPECT_EQ(message_texts(), Strings{"箱子路径不能与存档路径相同"});
+    EXPECT_EQ(content_of(stash()), "content of A");
+    EXPECT_EQ(content_of(my_box("M")), "content of M");
+}
+
+// --- Smaller holes: a folder in the slot, a device name, a change of case --------------
+
+TEST_F(Hostile, AFolderSlotADeviceNameAndALetterCaseRenameDoWhatTheySay) {
+    hostile::make_folders(stash());
+    put(stash() + "\\inside.txt", "not a stash");
+    put_my_box("b", "content of b");
+    put_saved_box("S", "template S");
+    write_settings("M");
+    start();
+
+    swap_by_button(mine(), "b");
+    EXPECT_EQ(message_texts(), Strings{"移动箱子失败！  ToT"});
+    EXPECT_EQ(hostile::names_in(stash()), Strings{"inside.txt"});
+    EXPECT_EQ(hostile::names_in(my_boxes_folder), Strings{"b.bin"});
+    EXPECT_EQ(items(mine()), (Items{{"b", 0}, {"M", 1}}));
+
+    TempFolder outside;
+    driver->drop_files(saved(), {outside / "CON.bin"});
+    EXPECT_EQ(message_texts(), Strings{"导入箱子  CON  失败！  ToT\r\n\r\n名称  CON  是系统保留的设备名。"});
+    EXPECT_EQ(titles(saved()), Strings{"S"});
+
+    rename_from_menu(mine(), "b", "B");
+    rename_from_menu(saved(), "S", "s");
+    EXPECT_EQ(message_texts(), Strings{});
+    EXPECT_EQ(hostile::names_in(my_boxes_folder), Strings{"B.bin"});
+    EXPECT_EQ(hostile::names_in(box_folder), (Strings{"MYBOX", "s.bin"}));
+    driver->click(*w().超级按钮刷新);
+    EXPECT_EQ(titles(mine()), (Strings{"B", "M"}));
+    EXPECT_EQ(titles(saved()), Strings{"s"});
+    EXPECT_EQ(content_of(my_box("B")), "content of b");
+}
+
 // --- A box folder on another drive ------------------------------------------------------
 
 TEST_F(Hostile, BoxesOnAnotherDriveSwapBackAndForthIntact) {

@@ -153,5 +153,21 @@ TEST_F(Drop, MyBoxesRefuseTheTitleOfTheBoxInUseAndTheReservedTitle) {
     EXPECT_EQ(box_on_disk(saved_box("M")), "another M");
 }
 
+TEST_F(Drop, ATitleNoTypedNameCouldBeIsRefusedWithItsReasonBeforeAnyQuestion) {
+    put_stash("content of M");
+    start_library("M");
+    std::string device = outside("CON.bin", "x");
+
+    driver->drop_files(mine(), {device});
+    expect_alert("导入箱子  CON  失败！  ToT\r\n\r\n名称  CON  是系统保留的设备名。");
+    driver->drop_files(saved(), {device});
+    expect_alert("导入箱子  CON  失败！  ToT\r\n\r\n名称  CON  是系统保留的设备名。");
+
+    EXPECT_FALSE(exists_on_disk(my_box("CON")));
+    EXPECT_FALSE(exists_on_disk(saved_box("CON")));
+    EXPECT_EQ(titles(mine()), (std::vector<std::string>{"M"}));
+    EXPECT_TRUE(titles(saved()).empty());
+}
+
 }  // namespace
 }  // namespace kistvar

@@ -18,6 +18,20 @@ TEST(BoxNames, NamesThatCouldAddressAnotherFileAreRefused) {
     EXPECT_NE(box_name_problem(std::string("zero\0byte", 9)), "");
 }
 
+// A file name holds 255 UTF-16 units; ".bin" takes four of them.
+TEST(BoxNames, NamesLongerThanAFileNameCanHoldAreRefused) {
+    auto repeated = [](std::string_view piece, int times) {
+        std::string text;
+        for (int i = 0; i < times; ++i) text += piece;
+        return text;
+    };
+    EXPECT_EQ(box_name_problem(repeated("a", 251)), "");
+    EXPECT_EQ(box_name_problem(repeated("箱", 251)), "");
+    EXPECT_EQ(box_name_problem(repeated("a", 252)), "名称不能超过  251  个字符。");
+    EXPECT_NE(box_name_problem(repeated("箱", 252)), "");
+    EXPECT_NE(box_name_problem(repeated("🎒", 126)), "") << "two UTF-16 units each";
+}
+
 TEST(BoxNames, DeviceNamesAreRefusedInAnyCaseAndWithAnyExtension) {
     for (const char* name : {"CON", "prn", "Aux", "NUL", "com1", "COM9", "lpt1", "LPT9", "con.txt", "NUL.tar.gz",
                              "CON .bin"})

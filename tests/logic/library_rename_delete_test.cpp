@@ -6,6 +6,7 @@
 
 #include "platform/dialogs.h"
 #include "logic/library_fixture.h"
+#include "services/disk_helpers.h"
 
 namespace kistvar {
 namespace {
@@ -85,6 +86,33 @@ TEST_F(Rename, NamesThatAreNoPlainFileNamesAreRefusedQuietlyWhenAsked) {
 
     EXPECT_EQ(box_on_disk(my_box("b")), "content of b");
     EXPECT_EQ(titles(mine()), (std::vector<std::string>{"b"}));
+}
+
+TEST_F(Rename, AChangeOfLetterCaseAloneReachesTheDisk) {
+    put_my_box("b", "content of b");
+    put_saved_box("s", "template");
+    start_library("别的箱子");
+
+    rename(mine(), "b", "B");
+    rename(saved(), "s", "S");
+
+    EXPECT_EQ(test::names_on_disk(my_boxes_folder), std::vector<std::string>{"B.bin"});
+    EXPECT_EQ(test::names_on_disk(box_folder), (std::vector<std::string>{"MYBOX", "S.bin"}));
+    EXPECT_EQ(titles(mine()), std::vector<std::string>{"B"});
+    EXPECT_EQ(titles(saved()), std::vector<std::string>{"S"});
+    EXPECT_TRUE(shown().empty());
+
+    // A second step that fails takes the box back to its name, and the list says so.
+    int failures = 0;
+    fault_seam::arm([&](fault_seam::FileCall call, std::string_view path, std::uint64_t) {
+        return call == fault_seam::FileCall::move_file && path.find("kistvar-case") != std::string_view::npos &&
+               failures++ == 0;
+    });
+    rename(mine(), "B", "b");
+    expect_refused("重命名箱子  B  失败！  ToT");
+    EXPECT_EQ(test::names_on_disk(my_boxes_folder), std::vector<std::string>{"B.bin"});
+    EXPECT_EQ(box_on_disk(my_box("B")), "content of b");
+    EXPECT_EQ(titles(mine()), std::vector<std::string>{"B"});
 }
 
 TEST_F(Rename, AMissingFileIsRefused) {

@@ -2,8 +2,13 @@
 // content, so a box lost or overwritten shows.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include "library/box_lists.h"
 #include "platform/dialogs.h"
 #include "logic/library_fixture.h"
+#include "services/disk_helpers.h"
+#include "settings/settings_procedures.h"
 
 namespace kistvar {
 namespace {
@@ -12,6 +17,12 @@ using test::ListItem;
 using test::box_on_disk;
 using test::exists_on_disk;
 using test::ShownDialog;
+using Names = std::vector<std::string>;
+
+bool writable_on_disk(const std::string& path) {
+    using std::filesystem::perms;
+    return (std::filesystem::status(test::disk_path(path)).permissions() & perms::owner_write) != perms::none;
+}
 
 class Swap : public test::Library {
 protected:
@@ -316,6 +327,195 @@ TEST_F(Swap, DoubleClickOnASavedBoxSwapsIt) {
     EXPECT_EQ(box_on_disk(stash()), "template S");
     EXPECT_EQ(box_on_disk(my_box("M")), "content of M");
 }
+
+TEST_F(Swap, WhateverEntersTheSlotIsLeftWritable) {
+    put_stash("content of M");
+    put_my_box("A", "content of A");
+    put_saved_box("S", "template S");
+    test::set_read_only_on_disk(my_box("A"), true);
+    test::set_read_only_on_disk(saved_box("S"), true);
+    start_library("M");
+    quiet();
+
+    select(mine(), "A");
+    swap_selected();
+    EXPECT_TRUE(writable_on_disk(stash())) << "a moved read-only box";
+    select(saved(), "S");
+    swap_selected();
+    EXPECT_TRUE(writable_on_disk(stash())) << "a copy of a read-only saved box";
+    EXPECT_FALSE(writable_on_disk(saved_box("S"))) << "the template itself stays as it was";
+    // The copy in the slot can be overwritten, so later swaps still work.
+    select(saved(), "S");
+    swap_selected();
+    select(mine(), "M");
+    swap_selected();
+    EXPECT_EQ(box_on_disk(stash()), "content of M");
+    EXPECT_EQ(box_on_disk(my_box("A")), "content of A");
+    EXPECT_TRUE(shown().empty());
+}
+
+TEST_F(Swap, AFolderInTheStashSlotIsNeverMovedAsABox) {
+    test::make_folder_on_disk(stash());
+    put_my_box("T", "content of T");
+    put_saved_box("S", "template S");
+    start_library("M");
+
+    select(mine(), "T");
+    swap_selected();
+    expect_failure(only_message(), "移动箱子失败！  ToT");
+    select(saved(), "S");
+    swap_selected();
+    expect_failure(only_message(), "移动箱子失败！  ToT");
+
+    EXPECT_TRUE(std::filesystem::is_directory(test::disk_path(stash())));
+    EXPECT_EQ(test::names_on_disk(my_boxes_folder), Names{"T.bin"});
+    EXPECT_EQ(stored_marker(), "M");
+    EXPECT_EQ(items(mine()), (std::vector<ListItem>{{"M", 1}, {"T", 0}}));
+}
+
+// Each swap costs one durable write of MYBOX.ini at most (none when the marker
+// stays), and no search in MYBOX, which under Wine reads the whole folder.
+TEST_F(Swap, EachSwapWritesMYBOXiniAtMostOnceAndSearchesNothingInMYBOX) {
+    put_stash("content of M");
+    put_my_box("T", "content of T");
+    put_saved_box("S", "template S");
+    start_library("M");
+    quiet();
+    struct Step {
+        ui::ListView& list;
+        const char* title;
+        int writes;
+    } const steps[] = {{mine(), "T", 1}, {saved(), "S", 1}, {saved(), "S", 0}, {mine(), "M", 1}};
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.title);
+        select(step.list, step.title);
+        int writes = 0, searches = 0;
+        fault_seam::arm([&](fault_seam::FileCall call, std::string_view path, std::uint64_t) {
+            writes += call == fault_seam::FileCall::flush_to_disk && path.find("MYBOX.ini") != std::string_view::npos;
+            searches += call == fault_seam::FileCall::find_first && path.starts_with(my_boxes_folder);
+            return false;
+        });
+        swap_selected();
+        fault_seam::disarm();
+        EXPECT_EQ(writes, step.writes);
+        EXPECT_EQ(searches, 0);
+    }
+    EXPECT_EQ(box_on_disk(stash()), "content of M");
+    EXPECT_EQ(stored_marker(), "M");
+    EXPECT_TRUE(shown().empty());
+}
+
+// Every kind of swap, ended after each of its file calls (the program dies:
+// that call and every later one do nothing) or with that one call failing.
+// No box is lost; MYBOX.ini never leaves a my box in the slot unnamed, never
+// names another my box than the one there, and never names the box that went
+// home while a saved box's copy fills the slot. A single failure leaves the
+// swap done or undone, with the lists saying which.
+TEST_F(Swap, EndingOrFailingAtAnyFileCallLosesNoBoxAndKeepsTheMarkerTrue) {
+    struct Kind {
+        const char* previous;
+        bool saved;
+        const char* chosen;
+    } const kinds[] = {{"M", false, "T"}, {"M", true, "S"}, {"别的箱子", false, "T"}, {"别的箱子", true, "S"}};
+    const std::string copy = "a copy of S, played on";
+    auto content_of = [&](const std::string& title) { return title == "别的箱子" ? copy : "box " + title; };
+    app->state.settings_file_path = settings_path();  // as the start sets it; each round reloads
+
+    for (const Kind& kind : kinds) {
+        for (const bool dies : {true, false}) {
+            for (std::uint64_t failing = 1;; ++failing) {
+                SCOPED_TRACE(std::string(kind.previous) + " -> " + kind.chosen + (dies ? ", ends at call " : ", fails call ") +
+                             std::to_string(failing));
+                std::filesystem::remove_all(test::disk_path(save_folder));
+                test::make_folder_on_disk(save_folder);
+                test::make_folder_on_disk(box_folder);
+                test::make_folder_on_disk(my_boxes_folder);
+                put_stash(content_of(kind.previous));
+                put_my_box("T", "box T");
+                put_saved_box("S", "template S");
+                write_standard_settings(kind.previous);
+                load_settings(*app);
+                refresh_both_lists(*app);
+                quiet();
+                select(kind.saved ? saved() : mine(), kind.chosen);
+
+                fault_seam::arm([&](fault_seam::FileCall, std::string_view, std::uint64_t number) {
+                    return dies ? number >= failing : number == failing;
+                });
+                swap_selected();
+                const bool every_call_tried = fault_seam::failures_made() == 0;
+                fault_seam::disarm();
+                shown();
+
+                const std::string marker = stored_marker();
+                const std::string slot = exists_on_disk(stash()) ? box_on_disk(stash()) : "<none>";
+                Names at_home;
+                for (const std::string& name : test::names_on_disk(my_boxes_folder))
+                    at_home.push_back(box_on_disk(my_boxes_folder + "\\" + name));
+                for (const char* box : {"M", "T"}) {
+                    if (std::string(box) == "M" && kind.previous != std::string("M")) continue;
+                    const std::string content = "box " + std::string(box);
+                    const bool home = std::count(at_home.begin(), at_home.end(), content) > 0;
+                    EXPECT_TRUE(home || slot == content) << content << " lost";
+                    if (slot == content && !home) EXPECT_EQ(marker, box) << "a my box in the slot, unnamed";
+                }
+                if (marker != "别的箱子" && slot.starts_with("box "))
+                    EXPECT_EQ(slot, content_of(marker)) << "the marker names another box than the slot's";
+                if (slot == "template S") EXPECT_EQ(marker, "别的箱子");
+                EXPECT_EQ(box_on_disk(saved_box("S")), "template S");
+
+                if (!dies) {
+                    const std::string& next = kind.saved ? "别的箱子" : kind.chosen;
+                    const bool done = marker == next && slot == (kind.saved ? "template S" : content_of(next));
+                    const bool undone = marker == kind.previous && slot == content_of(kind.previous);
+                    EXPECT_TRUE(done || undone) << "marker " << marker << ", slot " << slot;
+                    EXPECT_EQ(app->state.paths[in_use_marker], marker);
+                    for (const ListItem& item : items(mine()))
+                        if (item.picture == 1) EXPECT_EQ(item.title, marker);
+                }
+                if (every_call_tried) break;
+            }
+        }
+    }
+}
+
+// A marker edited by hand into something no typed name could be is never
+// made part of a path: the box in use goes home as "MYBOX 1", "MYBOX 1 (2)", ...
+class SwapFromAHandEditedMarker : public Swap, public ::testing::WithParamInterface<std::string> {};
+
+TEST_P(SwapFromAHandEditedMarker, TheBoxInUseGoesHomeUnderTheFirstFreeDefaultTitle) {
+    put_stash("the box in use");
+    put_my_box("MYBOX 1", "an older default box");
+    put_my_box("A", "content of A");
+    start_library(GetParam());
+    quiet();
+    select(mine(), "A");
+
+    // A failed move-in brings it back to the slot under that title, now stored.
+    fail_moves_and_copies_from({"\\A.bin"});  // the box, not its backup
+    swap_selected();
+    fault_seam::disarm();
+    expect_failure(only_message(), "移动箱子失败！  ToT");
+    EXPECT_EQ(box_on_disk(stash()), "the box in use");
+    EXPECT_EQ(stored_marker(), "MYBOX 1 (2)");
+    EXPECT_EQ(status(), "MYBOX 1 (2)");
+    EXPECT_EQ(items(mine()), (std::vector<ListItem>{{"A", 0}, {"MYBOX 1", 0}, {"MYBOX 1 (2)", 1}}));
+
+    select(mine(), "A");
+    swap_selected();
+    EXPECT_EQ(box_on_disk(my_box("MYBOX 1 (2)")), "the box in use");
+    EXPECT_EQ(box_on_disk(my_box("MYBOX 1")), "an older default box");
+    EXPECT_EQ(box_on_disk(stash()), "content of A");
+    EXPECT_EQ(stored_marker(), "A");
+    EXPECT_EQ(items(mine()), (std::vector<ListItem>{{"A", 1}, {"MYBOX 1", 0}, {"MYBOX 1 (2)", 0}}));
+    EXPECT_EQ(test::names_on_disk(box_folder), (Names{"MYBOX", "备份"}));  // nothing escaped into the box folder
+    EXPECT_EQ(test::names_on_disk(save_folder), (Names{"box", "sharedstash_v2.bin"}));
+    EXPECT_TRUE(shown().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Markers, SwapFromAHandEditedMarker,
+                         ::testing::Values("..\\escaped", "..\\..\\save\\sharedstash_v2", "NUL", "",
+                                           std::string(300, 'x')));
 
 }  // namespace
 }  // namespace kistvar

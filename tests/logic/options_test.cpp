@@ -161,5 +161,39 @@ TEST_F(OptionsPage, TheQuietCheckBoxTakesEffectBeforeSaveUntilTheNextLoad) {
     EXPECT_EQ(shown[0].text, "只接受单个  *.bin  公共箱子文件");
 }
 
+// The box folder set to the save folder: the options page refuses it, and a
+// MYBOX.ini that says so all the same never shows the game's stash files as
+// saved boxes, to be deleted or renamed away.
+TEST_F(OptionsPage, TheSaveFolderIsNeverTheBoxFolder) {
+    test::write_on_disk(save_folder + "\\sharedstash_v2.bin", "the live stash");
+    test::write_on_disk(save_folder + "\\SharedStashH.bin", "the hardcore stash");
+    test::write_on_disk(save_folder + "\\sharedstash.bin.bin", "a box with an odd name");
+    const std::string settings_before = settings_bytes();
+    w().选择框信息->set_checked(true);  // said all the same
+
+    open_options_page();
+    w().编辑框箱子路径->set_content(save_folder + "\\");
+    driver->click(*w().按钮保存);
+    const std::vector<ShownDialog> shown = driver->take_shown_dialogs();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].text, "箱子路径不能与存档路径相同");
+    EXPECT_EQ(shown[0].caption, "错误提示");
+    EXPECT_EQ(shown[0].style, 16);
+    EXPECT_EQ(settings_bytes(), settings_before);
+    EXPECT_EQ(w().编辑框箱子路径->content(), save_folder + "\\") << "left as typed, to be put right";
+
+    write_settings("[路径]\r\n存档=" + save_folder + "\r\n箱子=" + save_folder + "\r\n[状态]\r\n正在使用=M\r\n");
+    driver->click(*w().按钮取消);  // reads the file again
+    driver->click(*w().超级按钮高级);
+    EXPECT_EQ(titles(*w().超级列表框保存箱子), std::vector<std::string>{"sharedstash.bin"});
+
+    // In a box folder of its own, a file of that name is a copy kept as a box.
+    test::write_on_disk(box_folder + "\\sharedstash_v2.bin", "a stash kept as a box");
+    write_standard_settings("M");
+    driver->click(*w().超级按钮高级);
+    driver->click(*w().超级按钮高级);
+    EXPECT_EQ(titles(*w().超级列表框保存箱子), std::vector<std::string>{"sharedstash_v2"});
+}
+
 }  // namespace
 }  // namespace kistvar

@@ -100,6 +100,27 @@ TEST_F(FileServices, CopyCarriesTheReadOnlyMarkAndRefusesAReadOnlyTarget) {
     EXPECT_EQ(found(folder / "*.bin", attribute_read_only, false), (std::multiset<std::string>{"copy.bin", "locked.bin"}));
 }
 
+TEST_F(FileServices, MakeWritableClearsTheReadOnlyMarkOfAFileOnly) {
+    write_on_disk(folder / "locked.bin", "L");
+    test::set_read_only_on_disk(folder / "locked.bin", true);
+    ASSERT_TRUE(copy_file(folder / "locked.bin", folder / "copy.bin"));
+    EXPECT_TRUE(make_writable(folder / "copy.bin"));
+    EXPECT_TRUE(make_writable(folder / "copy.bin")) << "already writable";
+    EXPECT_EQ(found(folder / "*.bin", attribute_read_only, false), std::multiset<std::string>{"locked.bin"});
+    EXPECT_TRUE(copy_file(folder / "locked.bin", folder / "copy.bin")) << "a writable target takes a copy";
+    EXPECT_TRUE(make_writable(folder / "copy.bin"));
+    EXPECT_TRUE(delete_file(folder / "copy.bin"));
+
+    make_folder_on_disk(folder / "folder.bin");
+    EXPECT_FALSE(make_writable(folder / "folder.bin"));
+    EXPECT_FALSE(make_writable(folder / "missing.bin"));
+    fail_calls({FileCall::make_writable});
+    EXPECT_FALSE(make_writable(folder / "locked.bin"));
+    EXPECT_EQ(found(folder / "*.bin", attribute_read_only, false), std::multiset<std::string>{"locked.bin"});
+    fault_seam::disarm();
+    test::set_read_only_on_disk(folder / "locked.bin", false);
+}
+
 TEST_F(FileServices, CopyKeepsTheLastWriteTime) {
     write_on_disk(folder / "a.bin", "box A");
     auto written = std::filesystem::file_time_type::clock::now() - std::chrono::hours(24 * 400);
@@ -159,6 +180,16 @@ TEST_F(FileServices, RenameNeverReplacesAndHasNoFallback) {
     fail_calls({FileCall::move_file});
     EXPECT_FALSE(rename_file(folder / "taken.bin", folder / "other.bin"));
     EXPECT_EQ(names_on_disk(folder.path()), (Names{"taken.bin", "新的箱子.bin"}));
+}
+
+// No box is a folder: a folder where the stash should be must not travel as one.
+TEST_F(FileServices, NeitherMoveNorRenameTakesAFolder) {
+    make_folder_on_disk(folder / "sharedstash_v2.bin");
+    write_on_disk(folder / "sharedstash_v2.bin\\inside.txt", "x");
+    EXPECT_FALSE(rename_file(folder / "sharedstash_v2.bin", folder / "M.bin"));
+    EXPECT_FALSE(move_file(folder / "sharedstash_v2.bin", folder / "M.bin"));
+    EXPECT_EQ(names_on_disk(folder.path()), Names{"sharedstash_v2.bin"});
+    EXPECT_EQ(names_on_disk(folder / "sharedstash_v2.bin"), Names{"inside.txt"});
 }
 
 TEST_F(FileServices, DeleteRemovesOneFileButNotAReadOnlyOne) {

@@ -154,6 +154,32 @@ TEST_F(SettingsFile, AFileSavedAsUtf16StaysUtf16) {
     EXPECT_EQ(read_on_disk(ini), utf16_file(u"[路径]\r\n存档=C:\\😀\r\n箱子=D\r\n"));
 }
 
+// As Notepad saves it by default. GBK stays GBK, also behind a UTF-8 mark.
+TEST_F(SettingsFile, AFileSavedAsUtf8StaysUtf8WithOrWithoutItsMark) {
+    const std::string bom = "\xEF\xBB\xBF";
+    const std::string text = "[路径]\r\n存档=C:\\存档\r\n[状态]\r\n正在使用=箱子 A\r\n";
+    const std::string written = "[路径]\r\n存档=C:\\存档\r\n箱子=D:\\箱子\r\n[状态]\r\n正在使用=箱子 A\r\n";
+    for (const std::string& mark : {bom, std::string()}) {
+        SCOPED_TRACE(mark.empty() ? "without a mark" : "with a mark");
+        write_on_disk(ini, mark + text);
+        EXPECT_EQ(read_setting(ini, "路径", "存档"), "C:\\存档");
+        EXPECT_EQ(read_setting(ini, "状态", "正在使用"), "箱子 A");
+        EXPECT_TRUE(write_setting(ini, "路径", "箱子", "D:\\箱子"));
+        EXPECT_EQ(read_on_disk(ini), mark + written);
+    }
+
+    write_on_disk(ini, bom + configured_file);
+    EXPECT_EQ(read_setting(ini, "路径", "存档"), "C:\\save");
+    EXPECT_TRUE(write_setting(ini, "状态", "正在使用", "别的箱子"));
+    EXPECT_EQ(read_setting(ini, "状态", "正在使用"), "别的箱子");
+    EXPECT_TRUE(read_on_disk(ini).starts_with(bom + "[\xC2\xB7\xBE\xB6]\r\n")) << "GBK behind the mark";
+
+    // "路" is C2 B7 in GBK, well-formed UTF-8 by chance: the file must still read back.
+    write_on_disk(ini, "[a]\r\nb=c\r\n");
+    EXPECT_TRUE(write_setting(ini, "a", "b", "路"));
+    EXPECT_EQ(read_setting(ini, "a", "b"), "路");
+}
+
 TEST_F(SettingsFile, AWriteThatCannotBeDoneLeavesTheOldFile) {
     EXPECT_FALSE(write_setting(folder / "missing\\MYBOX.ini", "路径", "存档", "x"));
     EXPECT_EQ(names_on_disk(folder.path()), Names{});

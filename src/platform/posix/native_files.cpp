@@ -168,7 +168,7 @@ bool copy_file(std::string_view source, std::string_view target) {
 bool move_file(std::string_view source, std::string_view target) {
     std::string from_path = posix_path(source), to_path = posix_path(target);
     struct stat from_info;
-    if (lstat(from_path.c_str(), &from_info) != 0) return false;
+    if (lstat(from_path.c_str(), &from_info) != 0 || S_ISDIR(from_info.st_mode)) return false;
     if (from_path == to_path) return true;  // a move onto its own name succeeds
     if (renameat2(AT_FDCWD, from_path.c_str(), AT_FDCWD, to_path.c_str(), RENAME_NOREPLACE) == 0) return true;
     if (errno != EINVAL && errno != ENOSYS) return false;  // EEXIST, EXDEV, ENOENT, ...
@@ -208,6 +208,13 @@ int recycle_file(std::string_view path) {
         if (move_file(path, binned)) return recycled;
         if (errno != EEXIST) return recycle_failed;
     }
+}
+
+bool make_writable(std::string_view path) {
+    std::string file = posix_path(path);
+    struct stat info;
+    if (stat(file.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
+    return !is_read_only(info) || chmod(file.c_str(), (info.st_mode & 07777) | S_IWUSR) == 0;
 }
 
 std::intptr_t open_for_write(std::string_view path, bool must_be_new) {

@@ -87,7 +87,11 @@ bool copy_file(std::string_view source, std::string_view target) {
 }
 
 bool move_file(std::string_view source, std::string_view target) {
-    return MoveFileExW(widen_path(source).c_str(), widen_path(target).c_str(), MOVEFILE_COPY_ALLOWED) != FALSE;
+    std::wstring from = widen_path(source);
+    // MoveFileEx moves a folder as readily as a file.
+    DWORD attributes = GetFileAttributesW(from.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return false;
+    return MoveFileExW(from.c_str(), widen_path(target).c_str(), MOVEFILE_COPY_ALLOWED) != FALSE;
 }
 
 bool replace_file(std::string_view source, std::string_view target) {
@@ -99,6 +103,16 @@ bool replace_file(std::string_view source, std::string_view target) {
 
 bool delete_file(std::string_view path) {
     return DeleteFileW(widen_path(path).c_str()) != FALSE;
+}
+
+bool make_writable(std::string_view path) {
+    std::wstring file = widen_path(path);
+    DWORD attributes = GetFileAttributesW(file.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return false;
+    if (!(attributes & FILE_ATTRIBUTE_READONLY)) return true;
+    // No attribute left must be said as FILE_ATTRIBUTE_NORMAL: 0 means "leave them".
+    DWORD kept = attributes & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY);
+    return SetFileAttributesW(file.c_str(), kept != 0 ? kept : FILE_ATTRIBUTE_NORMAL) != FALSE;
 }
 
 std::intptr_t open_for_write(std::string_view path, bool must_be_new) {
