@@ -2,29 +2,13 @@
 
 #include <cstdint>
 
+#include "platform/utf8_text.h"
+
 namespace kistvar::utf16le {
 
 namespace {
 
 constexpr char32_t replacement = 0xFFFD;
-
-void append_utf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
 
 void append_unit(std::string& out, char32_t unit) {
     out += static_cast<char>(unit & 0xFF);
@@ -65,14 +49,14 @@ std::string to_utf8(std::string_view bytes) {
         if (unit >= 0xD800 && unit <= 0xDBFF && at + 3 < bytes.size()) {
             char32_t low = unit_at(at + 2);
             if (low >= 0xDC00 && low <= 0xDFFF) {
-                append_utf8(out, 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00));
+                utf8::append(out, 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00));
                 at += 2;
                 continue;
             }
         }
-        append_utf8(out, (unit >= 0xD800 && unit <= 0xDFFF) ? replacement : unit);
+        utf8::append(out, (unit >= 0xD800 && unit <= 0xDFFF) ? replacement : unit);
     }
-    if (at < bytes.size()) append_utf8(out, replacement);
+    if (at < bytes.size()) utf8::append(out, replacement);
     return out;
 }
 

@@ -2,6 +2,7 @@
 // saved as UTF-8 by an editor, with or without its byte order mark.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace kistvar::utf8 {
@@ -12,5 +13,8 @@ inline constexpr std::string_view byte_order_mark = "\xEF\xBB\xBF";
 // overlong form, no surrogate, nothing past U+10FFFF.
 bool is_well_formed(std::string_view bytes);
 bool is_plain_ascii(std::string_view bytes);
+
+// Appends the code point as UTF-8 (the caller gives a valid one).
+void append(std::string& out, char32_t code_point);
 
 }  // namespace kistvar::utf8

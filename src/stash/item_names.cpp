@@ -1,5 +1,7 @@
 #include "stash/item_names.h"
 
+#include "platform/utf8_text.h"
+
 namespace kistvar::stash {
 
 namespace {
@@ -32,24 +34,6 @@ char32_t next_code_point(std::string_view text, std::size_t& at) {
     for (int i = 1; i < length; ++i) c = (c << 6) | (static_cast<unsigned char>(text[at + i]) & 0x3F);
     at += length;
     return c;
-}
-
-void append_utf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
 }
 
 char32_t lower(char32_t c) {
@@ -110,7 +94,7 @@ std::string fold_case(std::string_view text) {
         if (l == c)
             folded.append(text.substr(start, at - start));  // kept byte for byte, stray bytes too
         else
-            append_utf8(folded, l);
+            utf8::append(folded, l);
     }
     return folded;
 }
