@@ -457,11 +457,16 @@ TEST_F(Swap, EndingOrFailingAtAnyFileCallLosesNoBoxAndKeepsTheMarkerTrue) {
                     const std::string content = "box " + std::string(box);
                     const bool home = std::count(at_home.begin(), at_home.end(), content) > 0;
                     EXPECT_TRUE(home || slot == content) << content << " lost";
-                    if (slot == content && !home) EXPECT_EQ(marker, box) << "a my box in the slot, unnamed";
+                    if (slot == content && !home) {
+                        EXPECT_EQ(marker, box) << "a my box in the slot, unnamed";
+                    }
                 }
-                if (marker != "别的箱子" && slot.starts_with("box "))
+                if (marker != "别的箱子" && slot.starts_with("box ")) {
                     EXPECT_EQ(slot, content_of(marker)) << "the marker names another box than the slot's";
-                if (slot == "template S") EXPECT_EQ(marker, "别的箱子");
+                }
+                if (slot == "template S") {
+                    EXPECT_EQ(marker, "别的箱子");
+                }
                 EXPECT_EQ(box_on_disk(saved_box("S")), "template S");
 
                 if (!dies) {
@@ -470,8 +475,11 @@ TEST_F(Swap, EndingOrFailingAtAnyFileCallLosesNoBoxAndKeepsTheMarkerTrue) {
                     const bool undone = marker == kind.previous && slot == content_of(kind.previous);
                     EXPECT_TRUE(done || undone) << "marker " << marker << ", slot " << slot;
                     EXPECT_EQ(app->state.paths[in_use_marker], marker);
-                    for (const ListItem& item : items(mine()))
-                        if (item.picture == 1) EXPECT_EQ(item.title, marker);
+                    for (const ListItem& item : items(mine())) {
+                        if (item.picture == 1) {
+                            EXPECT_EQ(item.title, marker);
+                        }
+                    }
                 }
                 if (every_call_tried) break;
             }
