@@ -79,6 +79,7 @@ void search_changed(App& app) {
         return;
     }
     app.state.search.emplace(all_boxes(app), text);
+    window.show_rows(columns(true), {});  // nothing of the box shown before stands among the finds
     window.set_summary(search_progress(0, app.state.search->box_count()));
     window.request_step();
 }

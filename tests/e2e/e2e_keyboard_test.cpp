@@ -220,6 +220,8 @@ TEST_F(Keyboard, TheContentsWindowFindsWhatIsTypedAndGoesToItsBox) {
     ASSERT_TRUE(contents.is_open());
     EXPECT_EQ(contents.summary(), "T：4 件物品（装备 2，消耗品 1，法术 1）");
     EXPECT_EQ(ListView_GetItemCount(contents.list()), 4);
+    RedrawWindow(contents.hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    run_loop();
     save_screenshot("contents-empty");
 
     SetFocus(contents.search_box());
@@ -230,6 +232,7 @@ TEST_F(Keyboard, TheContentsWindowFindsWhatIsTypedAndGoesToItsBox) {
         real.handle_input(message);
     EXPECT_EQ(contents.summary(), "2 件物品，在 2 个箱子里");
     ASSERT_EQ(ListView_GetItemCount(contents.list()), 2);
+    RedrawWindow(contents.hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     save_screenshot("contents-search");
 
     // By the box column, turned round: T's find first.

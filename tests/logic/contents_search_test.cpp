@@ -138,6 +138,7 @@ TEST_F(ContentsSearch, TheWindowShowsTheSelectedBoxAndFindsAcrossBothLists) {
 
     window.set_search_text("RING");
     EXPECT_EQ(window.summary(), "正在读取箱子 0 / 4 …") << "the progress line stands until the loop reads";
+    EXPECT_TRUE(window.shown_rows().empty());
     window.run_waiting_steps();
     EXPECT_EQ(window.summary(), "2 件物品，在 2 个箱子里");
     EXPECT_EQ(window.columns().front(), "箱子");
