@@ -160,9 +160,9 @@ void Win32MainWindow::send_click(HWND control) const {
 }
 
 // F1, F5, Alt+Enter and Ctrl+F anywhere in the window; F2 and Delete in a
-// list (in the title editor or a path field they edit text). Each raises the event the mouse
-// raises for the same thing, so each rule of that procedure holds: a greyed
-// button or menu item does nothing.
+// list (in the title editor or a path field they edit text). Each raises the
+// event the mouse raises for the same thing, so each rule of that procedure
+// holds: a greyed button or menu item does nothing.
 bool Win32MainWindow::take_window_key(const MSG& message) {
     const bool alt_enter = message.message == WM_SYSKEYDOWN && message.wParam == VK_RETURN;
     if ((message.message != WM_KEYDOWN && !alt_enter) || !IsWindowEnabled(window_)) return false;
