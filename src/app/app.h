@@ -2,8 +2,10 @@
 // the main window. The program entry owns one; tests make a fresh one per case.
 #pragma once
 
+#include <optional>
 #include <string>
 
+#include "contents/item_search.h"
 #include "settings/path_table.h"
 #include "stash/contents_cache.h"
 #include "ui/main_window.h"
@@ -20,6 +22,7 @@ struct State {
     ui::ListView* current_list = nullptr;  // the list that last received the focus
     stash::ContentsCache contents;         // what the boxes hold, read when first asked
     int in_use_item_hint = -1;  // where a swap last put the in-use picture; checked before it is trusted
+    std::optional<contents::ItemSearch> search;  // the contents window's search, while it reads or shows
 };
 
 struct App {

@@ -4,6 +4,7 @@
 
 #include "app/start_up.h"
 #include "contents/box_tips.h"
+#include "contents/contents_window.h"
 #include "library/backups.h"
 #include "library/box_editing.h"
 #include "library/box_lists.h"
@@ -38,6 +39,7 @@ void bind_events(App& app) {
     w.超级按钮另存->on_click = run(save_as);
     w.超级按钮删除->on_click = run(delete_box);
     w.超级按钮刷新->on_click = run(refresh_both_lists);
+    w.超级按钮内容->on_click = run(contents::open_contents);
 
     // Files dropped onto the lists.
     w.拖放对象我的箱子->on_files_dropped = [&app](const std::string& dropped_files_text) {
@@ -49,7 +51,10 @@ void bind_events(App& app) {
 
     // The my-boxes list.
     w.超级列表框我的箱子->on_got_focus = run(my_list_got_focus);
-    w.超级列表框我的箱子->on_current_item_changed = run(my_list_current_item_changed);
+    w.超级列表框我的箱子->on_current_item_changed = [&app] {
+        my_list_current_item_changed(app);
+        contents::follow_selection(app);
+    };
     w.超级列表框我的箱子->on_item_double_clicked = run(my_list_double_clicked);
     w.超级列表框我的箱子->on_right_click = run(my_list_right_click);
     w.超级列表框我的箱子->on_label_edit_finished = [&app](int item_index) {
@@ -61,7 +66,10 @@ void bind_events(App& app) {
 
     // The saved-boxes list.
     w.超级列表框保存箱子->on_got_focus = run(saved_list_got_focus);
-    w.超级列表框保存箱子->on_current_item_changed = run(saved_list_current_item_changed);
+    w.超级列表框保存箱子->on_current_item_changed = [&app] {
+        saved_list_current_item_changed(app);
+        contents::follow_selection(app);
+    };
     w.超级列表框保存箱子->on_item_double_clicked = run(swap);
     w.超级列表框保存箱子->on_right_click = run(saved_list_right_click);
     w.超级列表框保存箱子->on_label_edit_finished = [&app](int item_index) {
@@ -76,6 +84,7 @@ void bind_events(App& app) {
     w.另存为->on_chosen = run(save_as);
     w.重命名->on_chosen = run(start_renaming);
     w.删除->on_chosen = run(delete_box);
+    w.查看内容->on_chosen = run(contents::open_contents);
 
     // 无选项右键菜单: no box is selected.
     w.小图标->on_chosen = run(choose_small_icons);
@@ -85,6 +94,11 @@ void bind_events(App& app) {
     w.刷新->on_chosen = run(refresh_current_list);
     w.打开该文件夹->on_chosen = run(open_current_folder);
     w.打开备份文件夹->on_chosen = run(open_backups_folder);
+
+    // The contents window.
+    w.箱子内容->on_search_changed = run(contents::search_changed);
+    w.箱子内容->on_step = run(contents::search_step);
+    w.箱子内容->on_row_double_clicked = [&app](int row) { contents::found_row_double_clicked(app, row); };
 }
 
 }  // namespace kistvar

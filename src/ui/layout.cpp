@@ -14,6 +14,7 @@ const std::vector<ControlLayout>& controls() {
         {"超级按钮另存", Kind::image_button, "选择夹1", 0, 224, 8, 48, 48, "将选中的我的箱子另存为"},
         {"超级按钮删除", Kind::image_button, "选择夹1", 0, 320, 8, 48, 48, "删除选中的箱子"},
         {"超级按钮刷新", Kind::image_button, "选择夹1", 0, 416, 8, 48, 48, "刷新文件显示"},
+        {"超级按钮内容", Kind::image_button, "选择夹1", 0, 512, 8, 48, 48, "查看箱子内容，查找物品"},
         {"分组框1", Kind::group_box, "选择夹1", 0, 8, 64, 376, 480, "我的箱子"},
         {"超级列表框我的箱子", Kind::list_view, "分组框1", 0, 8, 24, 360, 448, "我的箱子", {}, list_text},
         {"分组框2", Kind::group_box, "选择夹1", 0, 392, 64, 376, 480, "保存箱子"},
@@ -51,6 +52,7 @@ const std::vector<MenuEntry>& menu_items(std::string_view menu_name) {
     static const std::vector<MenuEntry> context_menu = {
         {"更换", "更换", ""}, {"", "-", ""}, {"另存为", "另存为", ""}, {"", "-", ""},
         {"重命名", "重命名", ""}, {"", "-", ""}, {"删除", "删除", ""},
+        {"", "-", ""}, {"查看内容", "查看内容", ""},
     };
     static const std::vector<MenuEntry> no_selection_menu = {
         {"查看", "查看", ""}, {"小图标", "小图标", "查看"}, {"大图标", "大图标", "查看"},

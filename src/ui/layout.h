@@ -49,6 +49,15 @@ constexpr int image_button_size = 48;
 constexpr int list_icon_size = 32;
 constexpr int group_caption_font_height = 16;
 
+// The contents window: its title, the search box's cue, its list's columns
+// (with the box's column first while a search shows), and its first size.
+constexpr std::string_view contents_title = "箱子内容";
+constexpr std::string_view search_cue = "查找物品";
+constexpr std::string_view box_column = "箱子";
+constexpr std::string_view item_columns[] = {"物品", "数量", "等级", "位置"};
+constexpr int contents_width = 640;
+constexpr int contents_height = 480;
+
 // Pop-up menus: items in order; "-" is a separator; `submenu` names a parent item.
 struct MenuEntry { std::string_view name; std::string_view caption; std::string_view submenu; };
 const std::vector<MenuEntry>& menu_items(std::string_view menu_name);

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "ui/contents_window.h"
 #include "ui/controls.h"
 
 namespace kistvar::ui {
@@ -28,6 +29,7 @@ struct MainWindow {
     std::unique_ptr<ImageButton> 超级按钮另存;
     std::unique_ptr<ImageButton> 超级按钮删除;
     std::unique_ptr<ImageButton> 超级按钮刷新;
+    std::unique_ptr<ImageButton> 超级按钮内容;
     std::unique_ptr<ListView> 超级列表框我的箱子;
     std::unique_ptr<ListView> 超级列表框保存箱子;
     std::unique_ptr<DropTarget> 拖放对象我的箱子;
@@ -52,6 +54,7 @@ struct MainWindow {
     std::unique_ptr<MenuItem> 另存为;
     std::unique_ptr<MenuItem> 重命名;
     std::unique_ptr<MenuItem> 删除;
+    std::unique_ptr<MenuItem> 查看内容;
     std::unique_ptr<Menu> 无选项右键菜单;
     std::unique_ptr<MenuItem> 小图标;
     std::unique_ptr<MenuItem> 大图标;
@@ -60,6 +63,9 @@ struct MainWindow {
     std::unique_ptr<MenuItem> 刷新;
     std::unique_ptr<MenuItem> 打开该文件夹;
     std::unique_ptr<MenuItem> 打开备份文件夹;
+
+    // The contents window, a top-level window of its own.
+    std::unique_ptr<ContentsWindow> 箱子内容;
 };
 
 // Backend-provided: the Win32 window or the in-memory one.

@@ -6,7 +6,9 @@
 
 #include "e2e/e2e_fixture.h"
 #include "platform/dialogs.h"
+#include "platform/win32/contents_window.h"
 #include "platform/win32/main_window.h"
+#include "support/stash_writer.h"
 
 namespace kistvar::test {
 namespace {
@@ -144,6 +146,114 @@ TEST_F(Keyboard, SpaceAndEnterClickAFocusedImageButton) {
     auto messages = shown_messages();
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, "新建我的箱子成功！  ^_^");
+}
+
+// The contents window opens from its button, Alt+Enter, Ctrl+F (with the
+// focus in its search box) and the box menu's last item; there is only ever
+// one, and Esc closes it.
+TEST_F(Keyboard, TheContentsWindowOpensFromItsButtonTheKeysAndTheMenu) {
+    auto& contents = dynamic_cast<win32::Win32ContentsWindow&>(*w().箱子内容);
+    auto owned_windows = [&] {
+        int count = 0;
+        const auto count_one = [](HWND window, LPARAM counted) -> BOOL {
+            wchar_t name[64]{};
+            GetClassNameW(window, name, 64);
+            if (std::wstring_view(name) == L"KistvarContentsWindow") ++*reinterpret_cast<int*>(counted);
+            return TRUE;
+        };
+        EnumThreadWindows(GetCurrentThreadId(), count_one, reinterpret_cast<LPARAM>(&count));
+        return count;
+    };
+    auto escape = [&] {
+        SetFocus(contents.search_box());
+        press(VK_ESCAPE);
+        EXPECT_FALSE(contents.is_open());
+    };
+    EXPECT_EQ(w().超级按钮内容->tool_tip_text(), "查看箱子内容，查找物品");
+
+    select(saved(), "S");
+    driver->click(*w().超级按钮内容);
+    ASSERT_TRUE(contents.is_open());
+    EXPECT_EQ(GetWindow(contents.hwnd(), GW_OWNER), reinterpret_cast<HWND>(w().window->window_handle()));
+    EXPECT_EQ(contents.summary(), "S：1 件物品（装备 1，消耗品 0，法术 0）");
+    driver->click(*w().超级按钮内容);
+    EXPECT_EQ(owned_windows(), 1);
+    escape();
+
+    select(mine(), "T");
+    PostMessageW(GetFocus(), WM_SYSKEYDOWN, VK_RETURN, 1 | (1 << 29));  // Alt+Enter
+    run_loop();
+    ASSERT_TRUE(contents.is_open());
+    EXPECT_EQ(contents.summary(), "T：1 件物品（装备 1，消耗品 0，法术 0）");
+    escape();
+
+    select(mine(), "T");
+    BYTE keys[256]{};
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    press('F');
+    keys[VK_CONTROL] = 0;
+    SetKeyboardState(keys);
+    ASSERT_TRUE(contents.is_open());
+    EXPECT_EQ(GetFocus(), contents.search_box());
+    escape();
+
+    select(saved(), "S");
+    driver->answer_popup_menu(w().查看内容.get());
+    press(VK_APPS);
+    driver->focus(saved());  // the driver's step after an action delivers the item the menu chose
+    EXPECT_TRUE(contents.is_open());
+    EXPECT_EQ(contents.summary(), "S：1 件物品（装备 1，消耗品 0，法术 0）");
+    EXPECT_EQ(contents.columns(), (std::vector<std::string>{"物品", "数量", "等级", "位置"}));
+}
+
+// Typing in the search box finds across the boxes in steps of the loop;
+// double-clicking a find selects its box in its list and shows it.
+TEST_F(Keyboard, TheContentsWindowFindsWhatIsTypedAndGoesToItsBox) {
+    write_on_disk(stash(), stash_file({stash_item("Ring of the Ember", 24, 1, 45), stash_item("Mana Potion", 25, 4, 1, 20)}));
+    write_on_disk(my_box("T"), stash_file({stash_item("Ring of Fire", 24, 12, 30), stash_item("Rusty Sword", 24, 3, 2),
+                                            stash_item("Health Potion", 25, 2, 1, 5), stash_item("Frost Nova", 26, 1, 10)}));
+    auto& contents = dynamic_cast<win32::Win32ContentsWindow&>(*w().箱子内容);
+    select(mine(), "T");
+    driver->click(*w().超级按钮内容);
+    ASSERT_TRUE(contents.is_open());
+    EXPECT_EQ(contents.summary(), "T：4 件物品（装备 2，消耗品 1，法术 1）");
+    EXPECT_EQ(ListView_GetItemCount(contents.list()), 4);
+    RedrawWindow(contents.hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    run_loop();
+    save_screenshot("contents-empty");
+
+    SetFocus(contents.search_box());
+    type("RING");
+    // The steps run from the loop's timer: wait for messages until the search is done.
+    auto& real = dynamic_cast<win32::Win32MainWindow&>(w());
+    for (MSG message{}; contents.summary().find("正在读取") != std::string::npos && GetMessageW(&message, nullptr, 0, 0) > 0;)
+        real.handle_input(message);
+    EXPECT_EQ(contents.summary(), "2 件物品，在 2 个箱子里");
+    ASSERT_EQ(ListView_GetItemCount(contents.list()), 2);
+    RedrawWindow(contents.hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    save_screenshot("contents-search");
+
+    // By the box column, turned round: T's find first.
+    NMLISTVIEW click{};
+    click.hdr = {contents.list(), 0, static_cast<UINT>(LVN_COLUMNCLICK)};
+    SendMessageW(contents.hwnd(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&click));
+    SendMessageW(contents.hwnd(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&click));
+    ASSERT_EQ(contents.shown_rows().front().front(), "T");
+    // A real double-click on the second row: M's find.
+    RECT row{LVIR_BOUNDS};
+    SendMessageW(contents.list(), LVM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&row));
+    const LPARAM at = MAKELPARAM(row.left + 4, (row.top + row.bottom) / 2);
+    SetFocus(contents.list());
+    SendMessageW(contents.list(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageW(contents.list(), WM_LBUTTONUP, 0, at);
+    SendMessageW(contents.list(), WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+    SendMessageW(contents.list(), WM_LBUTTONUP, 0, at);
+    run_loop();
+    EXPECT_EQ(mine().selected_item(), index_of(mine(), "M"));
+    EXPECT_EQ(GetFocus(), handle(mine()));
+    EXPECT_EQ(contents.summary(), "M：2 件物品（装备 1，消耗品 1，法术 0）");
 }
 
 }  // namespace

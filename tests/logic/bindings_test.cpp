@@ -39,7 +39,8 @@ TEST_F(Bindings, EveryEventOfTheWindowIsBound) {
          {static_cast<ui::PushButton*>(m.超级按钮说明.get()), static_cast<ui::PushButton*>(m.超级按钮高级.get()),
           static_cast<ui::PushButton*>(m.超级按钮新建.get()), static_cast<ui::PushButton*>(m.超级按钮更换.get()),
           static_cast<ui::PushButton*>(m.超级按钮另存.get()), static_cast<ui::PushButton*>(m.超级按钮删除.get()),
-          static_cast<ui::PushButton*>(m.超级按钮刷新.get()), m.按钮选择存档路径.get(), m.按钮选择箱子路径.get(),
+          static_cast<ui::PushButton*>(m.超级按钮刷新.get()), static_cast<ui::PushButton*>(m.超级按钮内容.get()),
+          m.按钮选择存档路径.get(), m.按钮选择箱子路径.get(),
           m.按钮保存.get(), m.按钮取消.get()})
         EXPECT_TRUE(button->on_click);
     for (ui::ListView* list : {m.超级列表框我的箱子.get(), m.超级列表框保存箱子.get()}) {
@@ -48,8 +49,9 @@ TEST_F(Bindings, EveryEventOfTheWindowIsBound) {
     }
     EXPECT_TRUE(m.拖放对象我的箱子->on_files_dropped && m.拖放对象保存箱子->on_files_dropped);
     for (ui::MenuItem* item : {m.更换.get(), m.另存为.get(), m.重命名.get(), m.删除.get(), m.小图标.get(),
-                               m.大图标.get(), m.正向排序.get(), m.逆向排序.get(), m.刷新.get(), m.打开该文件夹.get()})
+                               m.大图标.get(), m.正向排序.get(), m.逆向排序.get(), m.刷新.get(), m.打开该文件夹.get(), m.查看内容.get()})
         EXPECT_TRUE(item->on_chosen);
+    EXPECT_TRUE(m.箱子内容->on_search_changed && m.箱子内容->on_step && m.箱子内容->on_row_double_clicked);
 }
 
 TEST_F(Bindings, DestroyingTheWindowWritesTheDisplayStateAndTheMarker) {

@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "contents/box_sources.h"
+#include "contents/contents_window.h"
 #include "contents/contents_texts.h"
 #include "contents/item_search.h"
 #include "logic/library_fixture.h"
+#include "platform/headless/contents_window.h"
 #include "stash/item_names.h"
 #include "stash/stash_reader.h"
 
@@ -108,6 +110,61 @@ TEST_F(ContentsSearch, TheSlotHoldingASavedBoxCopyIsSearchedAsItsOwnBox) {
     contents::ItemSearch search(boxes, "amulet");
     search.step(cache, 10);
     EXPECT_EQ(search.found().size(), 1u);
+}
+
+// The window: it follows the selection while its search box is empty, finds
+// across both lists in steps of the loop, orders by a clicked column, and a
+// double-clicked find selects its box as a click would.
+TEST_F(ContentsSearch, TheWindowShowsTheSelectedBoxAndFindsAcrossBothLists) {
+    test::write_on_disk(stash(), test::stash_file({stash_item("Ring of Fire", 24, 12, 30)}));
+    test::write_on_disk(my_box("T"), test::stash_file({}));
+    test::write_on_disk(saved_box("S"), test::stash_file({stash_item("Old ring", 24, 3, 9), stash_item("Potion", 25, 2, 1, 5)}));
+    test::write_on_disk(saved_box("broken"), "not a stash");
+    start_library("M");
+    auto& window = dynamic_cast<headless::ContentsWindow&>(*w().箱子内容);
+    using Rows = std::vector<ui::Row>;
+
+    select(mine(), "M");
+    driver->click(*w().超级按钮内容);
+    ASSERT_TRUE(window.is_open());
+    EXPECT_EQ(window.summary(), "M：1 件物品（装备 1，消耗品 0，法术 0）");
+    EXPECT_EQ(window.columns(), (std::vector<std::string>{"物品", "数量", "等级", "位置"}));
+    EXPECT_EQ(window.shown_rows(), (Rows{{"Ring of Fire", "1", "30", "装备 12"}}));
+    select(mine(), "T");
+    EXPECT_EQ(window.summary(), "T：空箱子");
+    select(saved(), "broken");
+    EXPECT_EQ(window.summary(), "broken：不是可读的共享仓库文件（文件太短）");
+    EXPECT_TRUE(window.shown_rows().empty());
+
+    window.set_search_text("RING");
+    EXPECT_EQ(window.summary(), "正在读取箱子 0 / 4 …") << "the progress line stands until the loop reads";
+    EXPECT_TRUE(window.shown_rows().empty());
+    window.run_waiting_steps();
+    EXPECT_EQ(window.summary(), "2 件物品，在 2 个箱子里");
+    EXPECT_EQ(window.columns().front(), "箱子");
+    EXPECT_EQ(window.shown_rows(), (Rows{{"M", "Ring of Fire", "1", "30", "装备 12"}, {"S", "Old ring", "1", "9", "装备 3"}}));
+    window.click_column(3);  // by level, numbers by value
+    EXPECT_EQ(window.shown_rows().front()[0], "S");
+    window.click_column(3);
+    EXPECT_EQ(window.shown_rows().front()[0], "M");
+    select(mine(), "T");
+    EXPECT_EQ(window.summary(), "2 件物品，在 2 个箱子里") << "a search does not follow the selection";
+
+    window.double_click_row(1);  // "S: Old ring" after the order was turned round
+    EXPECT_EQ(mine().selected_item(), -1);
+    EXPECT_EQ(saved().selected_item(), index_of(saved(), "S"));
+    EXPECT_EQ(app->state.current_list, &saved()) << "the focus moved to the saved list";
+    EXPECT_EQ(window.search_text(), "");
+    EXPECT_EQ(window.summary(), "S：2 件物品（装备 1，消耗品 1，法术 0）");
+
+    window.close();
+    EXPECT_FALSE(window.is_open());
+    select(saved(), "S");
+    driver->answer_popup_menu(w().查看内容.get());
+    driver->right_click_item(saved(), index_of(saved(), "S"));
+    driver->focus(saved());  // the driver's step after an action delivers the item the menu chose
+    EXPECT_TRUE(window.is_open()) << "the last item of the box menu opens it";
+    EXPECT_EQ(window.summary(), "S：2 件物品（装备 1，消耗品 1，法术 0）");
 }
 
 }  // namespace

@@ -50,7 +50,8 @@ TEST_F(RealWindowTest, EveryControlSitsWhereTheLayoutSays) {
         {"超级按钮说明", w().超级按钮说明.get()},       {"超级按钮高级", w().超级按钮高级.get()},
         {"超级按钮新建", w().超级按钮新建.get()},       {"超级按钮更换", w().超级按钮更换.get()},
         {"超级按钮另存", w().超级按钮另存.get()},       {"超级按钮删除", w().超级按钮删除.get()},
-        {"超级按钮刷新", w().超级按钮刷新.get()},       {"超级列表框我的箱子", w().超级列表框我的箱子.get()},
+        {"超级按钮刷新", w().超级按钮刷新.get()},       {"超级按钮内容", w().超级按钮内容.get()},
+        {"超级列表框我的箱子", w().超级列表框我的箱子.get()},
         {"超级列表框保存箱子", w().超级列表框保存箱子.get()}, {"编辑框存档路径", w().编辑框存档路径.get()},
         {"按钮选择存档路径", w().按钮选择存档路径.get()}, {"编辑框箱子路径", w().编辑框箱子路径.get()},
         {"按钮选择箱子路径", w().按钮选择箱子路径.get()}, {"组合框1", w().组合框1.get()},
@@ -168,25 +169,25 @@ TEST_F(RealWindowTest, StatusBarHasPartsOf80And1000Pixels) {
 // A screen reader names a button by its window text; the owner draw never paints it.
 TEST_F(RealWindowTest, ImageButtonsAreNamedByTheirTipsAndEachHasATip) {
     HWND tips = real().tool_tips();
-    EXPECT_EQ(SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0), 7);
+    EXPECT_EQ(SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0), 8);
     EXPECT_EQ(text_of(handle(*w().超级按钮新建)), "增加一个我的箱子");
     EXPECT_EQ(GetWindowLongPtrW(handle(*w().超级按钮新建), GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
     w().超级按钮高级->set_tool_tip_text("返回");
-    EXPECT_EQ(SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0), 7);
+    EXPECT_EQ(SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0), 8);
     EXPECT_EQ(text_of(handle(*w().超级按钮高级)), "返回");
     w().超级按钮高级->set_tool_tip_text("");
-    EXPECT_EQ(SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0), 6);
+    EXPECT_EQ(SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0), 7);
     EXPECT_EQ(text_of(handle(*w().超级按钮高级)), "");
     w().超级按钮高级->set_tool_tip_text("高级选项");
-    EXPECT_EQ(SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0), 7);
+    EXPECT_EQ(SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0), 8);
     EXPECT_EQ(text_of(handle(*w().超级按钮高级)), "高级选项");
 }
 
 TEST_F(RealWindowTest, MenusArePopUpsWithTheirSeparatorsAndSubMenus) {
     auto menu_of = [](ui::Menu& menu) { return dynamic_cast<win32::Win32Menu&>(menu).handle(); };
     HMENU selected = menu_of(*w().右键菜单);
-    ASSERT_EQ(GetMenuItemCount(selected), 7);
-    for (int separator : {1, 3, 5}) EXPECT_TRUE(GetMenuState(selected, separator, MF_BYPOSITION) & MF_SEPARATOR);
+    ASSERT_EQ(GetMenuItemCount(selected), 9);
+    for (int separator : {1, 3, 5, 7}) EXPECT_TRUE(GetMenuState(selected, separator, MF_BYPOSITION) & MF_SEPARATOR);
     HMENU none = menu_of(*w().无选项右键菜单);
     ASSERT_EQ(GetMenuItemCount(none), 8);
     EXPECT_TRUE(GetMenuState(none, 6, MF_BYPOSITION) & MF_SEPARATOR);

@@ -158,8 +158,8 @@ TEST_F(WindowScale, TabGoesFromTheListsAlongTheButtons) {
     const ui::Control* expected[] = {w().超级列表框我的箱子.get(), w().超级列表框保存箱子.get(),
                                      w().超级按钮新建.get(),       w().超级按钮更换.get(),
                                      w().超级按钮另存.get(),       w().超级按钮删除.get(),
-                                     w().超级按钮刷新.get(),       w().超级按钮说明.get(),
-                                     w().超级按钮高级.get()};
+                                     w().超级按钮刷新.get(),       w().超级按钮内容.get(),
+                                     w().超级按钮说明.get(),       w().超级按钮高级.get()};
     std::vector<HWND> order;
     for (HWND child = GetWindow(real().hwnd(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
         if (GetWindowLongPtrW(child, GWL_STYLE) & WS_TABSTOP) order.push_back(child);

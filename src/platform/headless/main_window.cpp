@@ -4,6 +4,7 @@
 #include <memory>
 #include <utility>
 
+#include "platform/headless/contents_window.h"
 #include "platform/headless/observation.h"
 #include "platform/headless/list_view.h"
 #include "platform/headless/simple_controls.h"
@@ -47,6 +48,7 @@ MainWindow::MainWindow() {
     超级按钮另存 = image_button("超级按钮另存");
     超级按钮删除 = image_button("超级按钮删除");
     超级按钮刷新 = image_button("超级按钮刷新");
+    超级按钮内容 = image_button("超级按钮内容");
     超级列表框我的箱子 = list_view("超级列表框我的箱子");
     超级列表框保存箱子 = list_view("超级列表框保存箱子");
     拖放对象我的箱子 = std::make_unique<DropTarget>(context);
@@ -65,7 +67,7 @@ MainWindow::MainWindow() {
     按钮取消 = push_button("按钮取消");
 
     const std::pair<std::string_view, std::unique_ptr<ui::MenuItem>*> menu_items[] = {
-        {"更换", &更换}, {"另存为", &另存为}, {"重命名", &重命名}, {"删除", &删除},
+        {"更换", &更换}, {"另存为", &另存为}, {"重命名", &重命名}, {"删除", &删除}, {"查看内容", &查看内容},
         {"小图标", &小图标}, {"大图标", &大图标}, {"正向排序", &正向排序}, {"逆向排序", &逆向排序},
         {"刷新", &刷新}, {"打开该文件夹", &打开该文件夹}, {"打开备份文件夹", &打开备份文件夹},
     };
@@ -80,6 +82,7 @@ MainWindow::MainWindow() {
     };
     右键菜单 = std::make_unique<Menu>(context, "右键菜单", items_of("右键菜单"));
     无选项右键菜单 = std::make_unique<Menu>(context, "无选项右键菜单", items_of("无选项右键菜单"));
+    箱子内容 = std::make_unique<ContentsWindow>();
 }
 
 bool window_shown(const ui::MainWindow& window) {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "platform/win32/contents_window.h"
 #include "platform/win32/controls_scale.h"
 #include "platform/win32/controls_status_bar.h"
 #include "platform/win32/drop_target.h"
@@ -158,12 +159,13 @@ void Win32MainWindow::send_click(HWND control) const {
                  reinterpret_cast<LPARAM>(control));
 }
 
-// F1 and F5 anywhere in the window; F2 and Delete in a list (in the title
-// editor or a path field they edit text). Each raises the event the mouse
-// raises for the same thing, so each rule of that procedure holds: a greyed
-// button or menu item does nothing.
+// F1, F5, Alt+Enter and Ctrl+F anywhere in the window; F2 and Delete in a
+// list (in the title editor or a path field they edit text). Each raises the
+// event the mouse raises for the same thing, so each rule of that procedure
+// holds: a greyed button or menu item does nothing.
 bool Win32MainWindow::take_window_key(const MSG& message) {
-    if (message.message != WM_KEYDOWN || !IsWindowEnabled(window_)) return false;
+    const bool alt_enter = message.message == WM_SYSKEYDOWN && message.wParam == VK_RETURN;
+    if ((message.message != WM_KEYDOWN && !alt_enter) || !IsWindowEnabled(window_)) return false;
     if (message.hwnd != window_ && !IsChild(window_, message.hwnd)) return false;
     const HWND key_in = message.hwnd;
     const HWND my_list = reinterpret_cast<HWND>(超级列表框我的箱子->window_handle());
@@ -176,6 +178,12 @@ bool Win32MainWindow::take_window_key(const MSG& message) {
         if (IsWindowVisible(handle)) send_click(handle);
         return true;
     };
+    if (alt_enter) return click(*超级按钮内容);
+    if (message.wParam == 'F' && GetKeyState(VK_CONTROL) < 0) {
+        click(*超级按钮内容);  // Ctrl+F: the contents window, to search in
+        箱子内容->focus_search();
+        return true;
+    }
     switch (message.wParam) {
     case VK_F1:
         return click(*超级按钮说明);
@@ -195,6 +203,7 @@ bool Win32MainWindow::take_window_key(const MSG& message) {
 
 void Win32MainWindow::handle_input(MSG& message) {
     if (take_window_key(message)) return;
+    if (static_cast<Win32ContentsWindow&>(*箱子内容).take_input(message)) return;
     if (IsDialogMessageW(window_, &message)) return;  // Tab moves between the controls
     TranslateMessage(&message);
     DispatchMessageW(&message);

@@ -3,6 +3,7 @@
 // the two pop-up menus.
 #include <ole2.h>
 
+#include "platform/win32/contents_window.h"
 #include "platform/win32/controls_buttons.h"
 #include "platform/win32/controls_fields.h"
 #include "platform/win32/controls_scale.h"
@@ -42,6 +43,7 @@ ButtonPicture picture_of(std::string_view button) {
     if (button == "超级按钮更换") return ButtonPicture::swap;
     if (button == "超级按钮另存") return ButtonPicture::save_as;
     if (button == "超级按钮删除") return ButtonPicture::delete_box;
+    if (button == "超级按钮内容") return ButtonPicture::contents;
     return ButtonPicture::refresh;
 }
 
@@ -55,6 +57,7 @@ Win32MainWindow::Win32MainWindow() {
     create_controls();
     order_for_tab();
     create_menus();
+    箱子内容 = std::make_unique<Win32ContentsWindow>(window_);
 }
 
 void Win32MainWindow::create_frame() {
@@ -122,7 +125,7 @@ SIZE Win32MainWindow::frame_size() const {
 void Win32MainWindow::order_for_tab() {
     const ui::Control* order[] = {超级列表框我的箱子.get(), 超级列表框保存箱子.get(), 超级按钮新建.get(),
                                   超级按钮更换.get(),       超级按钮另存.get(),       超级按钮删除.get(),
-                                  超级按钮刷新.get(),       超级按钮说明.get(),       超级按钮高级.get()};
+                                  超级按钮刷新.get(),       超级按钮内容.get(),       超级按钮说明.get(),       超级按钮高级.get()};
     HWND after = HWND_TOP;
     for (const ui::Control* control : order) {
         HWND handle = reinterpret_cast<HWND>(control->window_handle());
@@ -199,6 +202,7 @@ void Win32MainWindow::create_controls() {
     超级按钮另存 = image_button("超级按钮另存");
     超级按钮删除 = image_button("超级按钮删除");
     超级按钮刷新 = image_button("超级按钮刷新");
+    超级按钮内容 = image_button("超级按钮内容");
     超级列表框我的箱子 = list_view("超级列表框我的箱子");
     超级列表框保存箱子 = list_view("超级列表框保存箱子");
     拖放对象我的箱子 = std::make_unique<Win32DropTarget>();
@@ -276,7 +280,7 @@ void Win32MainWindow::create_menus() {
     右键菜单 = build_menu("右键菜单", items);
     无选项右键菜单 = build_menu("无选项右键菜单", items);
     const std::pair<std::string_view, std::unique_ptr<ui::MenuItem>*> places[] = {
-        {"更换", &更换},     {"另存为", &另存为},     {"重命名", &重命名},     {"删除", &删除},
+        {"更换", &更换},     {"另存为", &另存为},     {"重命名", &重命名},     {"删除", &删除},     {"查看内容", &查看内容},
         {"小图标", &小图标}, {"大图标", &大图标},     {"正向排序", &正向排序}, {"逆向排序", &逆向排序},
         {"刷新", &刷新},     {"打开该文件夹", &打开该文件夹}, {"打开备份文件夹", &打开备份文件夹},
     };

@@ -161,6 +161,12 @@ void draw_button_picture(HDC dc, POINT origin, ButtonPicture picture, ButtonLook
         draw_badge(p, 26, 4, 20, red, red_dark);
         draw_cross(p, 26, 4, 20);
         break;
+    case ButtonPicture::contents:  // a magnifying glass over the chest
+        draw_chest(p, 3, 14, 34, 28);
+        p.line({{38, 19}, {45, 26}}, steel_dark, 4);
+        p.ellipse(24, 2, 19, 19, RGB(215, 235, 255), steel_dark);
+        p.ellipse(27, 5, 13, 13, RGB(235, 246, 255), blue);
+        break;
     }
 }
 

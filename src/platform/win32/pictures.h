@@ -8,7 +8,7 @@
 
 namespace kistvar::win32 {
 
-enum class ButtonPicture { readme, options, new_box, swap, save_as, delete_box, refresh };
+enum class ButtonPicture { readme, options, new_box, swap, save_as, delete_box, refresh, contents };
 enum class ButtonLook { normal, hot, pressed, disabled };
 
 // Draws the face into the square of 48 pixels at 96 DPI whose top-left corner

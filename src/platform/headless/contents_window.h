@@ -1,0 +1,46 @@
+// The headless contents window: its search text, summary and rows in memory,
+// a step request waiting until the test runs the loop, and the clicks a
+// player makes in it.
+#pragma once
+
+#include "ui/contents_window.h"
+
+namespace kistvar::headless {
+
+class ContentsWindow final : public ui::ContentsWindow {
+public:
+    bool is_open() const override { return open_; }
+    void open() override { open_ = true; }
+    void close() override;
+
+    std::string search_text() const override { return open_ ? search_ : std::string(); }
+    void set_search_text(std::string_view text) override;
+    void focus_search() override { search_focused_ = open_; }
+    std::string summary() const override { return open_ ? summary_ : std::string(); }
+    void set_summary(std::string_view text) override;
+
+    void show_rows(const std::vector<std::string>& columns, const std::vector<ui::Row>& rows) override;
+    std::vector<std::string> columns() const override { return columns_; }
+    std::vector<ui::Row> shown_rows() const override;
+    void request_step() override { step_waiting_ = open_; }
+
+    // What the message loop does until no step waits.
+    void run_waiting_steps();
+    void click_column(int column);
+    void double_click_row(int position);
+    bool search_focused() const { return search_focused_; }
+
+private:
+    bool open_ = false;
+    bool search_focused_ = false;
+    bool step_waiting_ = false;
+    std::string search_;
+    std::string summary_;
+    std::vector<std::string> columns_;
+    std::vector<ui::Row> rows_;
+    std::vector<int> order_;  // shown position -> row
+    int sorted_column_ = -1;
+    bool descending_ = false;
+};
+
+}  // namespace kistvar::headless
