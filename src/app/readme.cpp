@@ -1,8 +1,8 @@
-#include <array>
 #include <string>
 #include <string_view>
 
 #include "app/start_up.h"
+#include "language/language.h"
 #include "platform/gb18030.h"
 
 namespace kistvar {
@@ -11,7 +11,7 @@ namespace {
 
 // One entry per line of 说明.txt; the lines are joined with CR LF and the
 // last one has no line break after it.
-constexpr std::array<std::string_view, 55> readme_lines{
+constexpr std::string_view readme_lines[] = {
     "版本：v4.0",
     "",
     "说明：此软件是为了方便《火炬之光2》喜欢收集装备的玩家方便置换箱子使用。",
@@ -69,20 +69,66 @@ constexpr std::array<std::string_view, 55> readme_lines{
     "\t//",
 };
 
-std::string joined_with_crlf() {
+// readme.txt: the same help for players who read English; plain ASCII, so
+// every editor shows it whatever its code page.
+constexpr std::string_view english_readme_lines[] = {
+    "Kistvar v4.0",
+    "",
+    "Kistvar keeps a library of Torchlight 2 shared stashes (\"boxes\") and puts the one",
+    "you choose into the game's stash file, so one player can own many stashes.",
+    "",
+    "My boxes are yours: swapping one in moves it into the game, and whatever you change",
+    "in the game stays in it. Swap another box in and it goes back to My boxes.",
+    "",
+    "Saved boxes are templates: swapping one in copies it, so it comes back unchanged",
+    "every time.",
+    "",
+    "An example: a box called BOX holds an item A. Swap BOX in, take A out in the game",
+    "and put an item B in.",
+    "If BOX is one of My boxes, it now holds B and no longer A.",
+    "If BOX is a saved box, it holds A and not B every time you swap it in.",
+    "",
+    "Swap only while the game is closed or at its title screen: a game with a character",
+    "loaded writes its own stash over the box when it saves. Kistvar asks before it swaps",
+    "while the game runs.",
+    "",
+    "Before a box is overwritten, Kistvar keeps a copy of it in the backups folder inside",
+    "the box folder (the newest 100 copies; right-click a list: Open backups folder).",
+    "Deleted boxes go to the Recycle Bin.",
+    "",
+    "Drop a *.bin shared stash file onto a list to add it. Double-click a box or press",
+    "Swap to put it into the game. The magnifier button shows what a box holds and finds",
+    "items across every box.",
+    "",
+    "Options: the save folder is where the game keeps its saves (Steam players: check",
+    "it); the box folder is by default the BOX folder inside it. The language can be",
+    "changed there too.",
+    "",
+    "Please mind the program's own messages.",
+    "",
+    "Questions and ideas are welcome: kistvar@example.org",
+};
+
+template <std::size_t count>
+std::string joined_with_crlf(const std::string_view (&lines)[count]) {
     std::string text;
-    for (std::size_t i = 0; i < readme_lines.size(); ++i) {
+    for (std::size_t i = 0; i < count; ++i) {
         if (i > 0) text += "\r\n";
-        text += readme_lines[i];
+        text += lines[i];
     }
     return text;
 }
 
 }  // namespace
 
+std::string_view readme_file_name() {
+    return language::current() == language::Language::english ? "readme.txt" : "说明.txt";
+}
+
 std::string_view readme_bytes() {
-    static const std::string bytes = gb18030::from_utf8(joined_with_crlf());
-    return bytes;
+    static const std::string chinese = gb18030::from_utf8(joined_with_crlf(readme_lines));
+    static const std::string english = joined_with_crlf(english_readme_lines);
+    return language::current() == language::Language::english ? english : chinese;
 }
 
 }  // namespace kistvar

@@ -1,5 +1,6 @@
 #include "app/start_up.h"
 
+#include "app/window_texts.h"
 #include "library/box_lists.h"
 #include "library/box_paths.h"
 #include "options/options_page.h"
@@ -15,15 +16,18 @@ namespace {
 
 constexpr int shell_action_open = 4;
 
-std::string readme_path() { return program_folder() + "\\说明.txt"; }
+std::string readme_path() { return program_folder() + "\\" + std::string(readme_file_name()); }
 
 void write_readme() { write_file(readme_path(), {readme_bytes()}); }
+
+using language::Text;
+using language::text;
 
 // A first run is one without MYBOX.ini (a folder of that name counts as one).
 // Cancel ends the program here, before anything is written.
 void ask_for_first_configuration(App& app) {
     if (file_exists(app.state.settings_file_path)) return;
-    if (message_box("首次运行请先进行配置", style_information_ok_cancel, "提示窗口") != result_ok)
+    if (message_box(text(Text::first_run), style_information_ok_cancel, text(Text::question_caption)) != result_ok)
         end_program(0);
     toggle_page(app);
 }
@@ -35,8 +39,10 @@ void ask_for_first_configuration(App& app) {
 void load_settings_or_end(App& app) {
     std::string reason;
     while (!load_settings(app, &reason)) {
-        const std::string text = "无法读取设置文件  " + app.state.settings_file_path + "  ：" + reason;
-        if (message_box(text, style_error_retry_cancel, "错误信息") != result_retry) end_program(0);
+        const std::string unreadable =
+            text(Text::settings_unreadable, {{"path", app.state.settings_file_path}, {"reason", reason}});
+        if (message_box(unreadable, style_error_retry_cancel, text(Text::failure_caption)) != result_retry)
+            end_program(0);
     }
 }
 
@@ -64,6 +70,9 @@ void release(State& state) {
 
 void window_created(App& app) {
     app.state.settings_file_path = program_folder() + "\\MYBOX.ini";
+    // Windows' language until the settings are read: the first-run question and
+    // an unreadable file's message come before any stored choice can be known.
+    speak(app, language::of_user_interface());
     ask_for_first_configuration(app);
     load_settings_or_end(app);
     write_readme();  // every start: the user's edits to it do not survive

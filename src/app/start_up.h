@@ -7,7 +7,9 @@
 
 namespace kistvar {
 
-// The readme's bytes as written to 说明.txt (GB18030, CR LF, no final break).
+// The readme of the current language: 说明.txt (GB18030) or readme.txt
+// (ASCII), CR LF, no final break.
+std::string_view readme_file_name();
 std::string_view readme_bytes();
 
 void window_created(App& app);

@@ -1,4 +1,5 @@
-// The words the contents window and the lists' info tips use for a box.
+// The words the contents window and the lists' info tips use for a box, in
+// the current language (the Chinese forms below).
 #pragma once
 
 #include <cstddef>

@@ -5,6 +5,7 @@
 
 #include "contents/box_sources.h"
 #include "contents/contents_texts.h"
+#include "language/language.h"
 #include "ui/layout.h"
 
 namespace kistvar::contents {
@@ -16,8 +17,8 @@ constexpr std::size_t files_per_step = 20;
 
 std::vector<std::string> columns(bool with_box) {
     std::vector<std::string> all;
-    if (with_box) all.emplace_back(ui::layout::box_column);
-    for (std::string_view column : ui::layout::item_columns) all.emplace_back(column);
+    if (with_box) all.emplace_back(language::text(ui::layout::box_column));
+    for (language::Text column : ui::layout::item_columns) all.emplace_back(language::text(column));
     return all;
 }
 
@@ -64,6 +65,19 @@ void open_contents(App& app) {
     window.open();
     app.state.search.reset();
     show_selected_box(app);
+}
+
+void show_in_current_language(App& app) {
+    ui::ContentsWindow& window = *app.w.箱子内容;
+    if (!window.is_open()) return;
+    if (!app.state.search) {
+        show_selected_box(app);
+    } else if (app.state.search->done()) {
+        show_found_items(app);
+    } else {
+        window.show_rows(columns(true), {});
+        window.set_summary(search_progress(app.state.search->boxes_done(), app.state.search->box_count()));
+    }
 }
 
 void follow_selection(App& app) {

@@ -1,6 +1,7 @@
 #include <string>
 #include <string_view>
 
+#include "language/language.h"
 #include "library/box_editing.h"
 #include "library/box_paths.h"
 #include "library/box_titles.h"
@@ -8,7 +9,6 @@
 #include "library/messages.h"
 #include "platform/files.h"
 #include "platform/text.h"
-#include "platform/time_text.h"
 
 namespace kistvar {
 
@@ -19,10 +19,10 @@ constexpr char empty_stash_bytes[] = {0x42, 0x00, 0x00, 0x00, 0x01, 0x53, 0x46, 
                                       0x00, 0x00, 0x00, 0x00, 0x11, 0x00, 0x00, 0x00};
 constexpr std::string_view empty_stash_image(empty_stash_bytes, sizeof empty_stash_bytes);
 
-// "MYBOX " and the time now; a second box in the same second, or a title the
+// "MYBOX " and the time now in the language's form; a second box in the same second, or a title the
 // box in use has, gets " (2)", " (3)", … so no box is ever replaced.
 std::string free_new_box_title(const App& app) {
-    const std::string base = "MYBOX " + time_to_text(current_time());
+    const std::string base = "MYBOX " + language::time_title(current_time());
     std::string title = base;
     for (long long number = 2; my_box_title_taken(app, title); ++number)
         title = base + " (" + to_text(number) + ")";

@@ -19,7 +19,7 @@ namespace {
 std::optional<std::string> ask_new_name(const App& app, const ui::ListView& list, int item) {
     for (;;) {
         std::string name;
-        if (!input_box(messages::save_as_prompt(list.get_item_title(item)), messages::save_as_caption,
+        if (!input_box(messages::save_as_prompt(list.get_item_title(item)), messages::save_as_caption(),
                        "", name) ||
             name.empty())
             return std::nullopt;

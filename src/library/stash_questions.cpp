@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "language/language.h"
 #include "platform/dialogs.h"
 #include "stash/stash_file.h"
 
@@ -9,7 +10,6 @@ namespace kistvar {
 
 namespace {
 
-constexpr std::string_view question_caption = "提示窗口";
 // OK and Cancel, the warning icon, Cancel as the default button: a hasty
 // Enter keeps the file out.
 constexpr int warning_ok_cancel_default_cancel = 0x131;
@@ -24,21 +24,22 @@ std::string reason_to_ask(std::string_view path) {
 }
 
 bool agreed(const std::string& text) {
-    return message_box(text, warning_ok_cancel_default_cancel, question_caption) == result_ok;
+    return message_box(text, warning_ok_cancel_default_cancel, language::text(language::Text::question_caption)) ==
+           result_ok;
 }
 
 }  // namespace
 
 bool dropped_file_may_go_in(std::string_view path, std::string_view file_name) {
     const std::string reason = reason_to_ask(path);
-    return reason.empty() || agreed("文件  " + std::string(file_name) + "  不是可读的共享仓库文件（" + reason +
-                                    "）。仍要导入吗？");
+    return reason.empty() ||
+           agreed(language::text(language::Text::dropped_file_not_stash_question, {{"name", file_name}, {"reason", reason}}));
 }
 
 bool box_may_be_swapped_in(std::string_view path, std::string_view title) {
     const std::string reason = reason_to_ask(path);
-    return reason.empty() || agreed("箱子  " + std::string(title) + "  不是可读的共享仓库文件（" + reason +
-                                    "）。游戏可能无法读取它。仍要更换吗？");
+    return reason.empty() ||
+           agreed(language::text(language::Text::swapped_box_not_stash_question, {{"title", title}, {"reason", reason}}));
 }
 
 }  // namespace kistvar

@@ -13,6 +13,7 @@
 #include "platform/files.h"
 #include "platform/settings_file.h"
 #include "settings/setting_keys.h"
+#include "settings/settings_procedures.h"
 
 namespace kistvar {
 
@@ -97,7 +98,7 @@ void undo_swap(App& app, const std::string& previous, const std::string& home, b
         if (back_under != previous) {
             show_in_use_item_as(app, previous, back_under, in_use_picture);
             app.state.paths[in_use_marker] = back_under;
-            set_status(app, back_under);
+            show_in_use_marker(app);
         }
         messages::show(messages::swap_move_failed());
         return;
@@ -105,7 +106,7 @@ void undo_swap(App& app, const std::string& previous, const std::string& home, b
     show_in_use_item_as(app, previous, home, ordinary_picture);
     app.state.paths[in_use_marker] = std::string(other_box_marker);
     store_marker(app, other_box_marker);
-    set_status(app, std::string(other_box_marker));
+    show_in_use_marker(app);
     messages::show(messages::swap_rollback_failed(home, parked_at));
 }
 
@@ -173,7 +174,9 @@ void swap(App& app) {
         app.state.in_use_item_hint = list->selected_item();
     }
     app.state.paths[in_use_marker] = next;
-    set_status(app, (chosen_is_my_box ? "我的箱子  " : "别的箱子  ") + title);
+    set_status(app, language::text(chosen_is_my_box ? language::Text::status_my_box
+                                                    : language::Text::status_copy_of_saved_box,
+                                   {{"title", title}}));
     messages::show_unless_quiet(app, messages::swap_succeeded(title));
 }
 

@@ -1,5 +1,6 @@
 #include "options/options_page.h"
 
+#include "language/language.h"
 #include "library/box_lists.h"
 #include "library/box_paths.h"
 #include "library/messages.h"
@@ -24,7 +25,7 @@ void reload_settings(App& app) {
 }
 
 void choose_folder_into(ui::EditBox& edit_box) {
-    const std::string folder = choose_folder("选择目录");
+    const std::string folder = choose_folder(language::text(language::Text::choose_folder_title));
     if (!folder.empty()) edit_box.set_content(folder);
 }
 
@@ -35,12 +36,17 @@ void toggle_page(App& app) {
     if (w.选择夹1->current_page() == library_page) {
         w.选择夹1->set_current_page(options_page);
         reload_settings(app);  // unsaved edits of an earlier visit are dropped
-        w.超级按钮高级->set_tool_tip_text("返回");
     } else {
         w.选择夹1->set_current_page(library_page);
         refresh_both_lists(app);  // a box folder saved meanwhile shows at once
-        w.超级按钮高级->set_tool_tip_text("高级选项");
     }
+    show_options_button_tip(app);
+}
+
+void show_options_button_tip(App& app) {
+    const bool on_options = app.w.选择夹1->current_page() == options_page;
+    app.w.超级按钮高级->set_tool_tip_text(
+        language::text(on_options ? language::Text::back_tip : language::Text::options_tip));
 }
 
 void choose_save_folder(App& app) { choose_folder_into(*app.w.编辑框存档路径); }

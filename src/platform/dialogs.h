@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "language/language.h"
+
 namespace kistvar {
 
 // Message-box style bits used by the logic.
@@ -23,9 +25,10 @@ enum MessageResult : int { result_ok = 0, result_cancel = 1, result_abort = 2, r
                            result_ignore = 4, result_yes = 5, result_no = 6 };
 
 // No owner window; task-modal unless the system-modal bit is set.
-int message_box(std::string_view text, int style, std::string_view caption = "信息：");
+int message_box(std::string_view text, int style,
+                std::string_view caption = language::text(language::Text::default_message_caption));
 
-// Title "请输入：" unless a caption is given. True and `result` set when the
+// Title "请输入：" (in the current language) unless a caption is given. True and `result` set when the
 // user confirms; false and `result` untouched on cancel.
 bool input_box(std::string_view prompt, std::string_view caption, std::string_view initial_text,
                std::string& result, int input_mode = 1);

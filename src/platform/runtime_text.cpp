@@ -1,22 +1,20 @@
 #include <string>
 
+#include "language/language.h"
 #include "platform/runtime.h"
 
 namespace kistvar {
 
 std::string runtime_error_text(int code, std::string_view message) {
-    std::string text = "运行时出错!\r\n\r\n";
-    if (code != 0) text += "错误代码：" + std::to_string(code) + "\r\n\r\n";
-    if (!message.empty()) {
-        text += "错误信息：";
-        text += message;
-        text += "\r\n";
-    }
+    using language::Text;
+    std::string text = std::string(language::text(Text::runtime_error)) + "\r\n\r\n";
+    if (code != 0) text += language::text(Text::runtime_error_code, {{"code", std::to_string(code)}}) + "\r\n\r\n";
+    if (!message.empty()) text += language::text(Text::runtime_error_message, {{"message", message}}) + "\r\n";
     return text;
 }
 
 std::string out_of_memory_message(std::size_t bytes_requested) {
-    return "分配 " + std::to_string(bytes_requested) + " 字节内存失败!";
+    return language::text(language::Text::out_of_memory, {{"bytes", std::to_string(bytes_requested)}});
 }
 
 }  // namespace kistvar

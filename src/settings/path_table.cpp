@@ -1,13 +1,14 @@
 #include "settings/path_table.h"
 
+#include "language/language.h"
 #include "platform/runtime.h"
 
 namespace kistvar {
 
 namespace {
 void check_slot(int slot) {
-    if (slot < 1) runtime_error(4, "数组成员引用下标必须大于等于1");
-    if (slot > PathTable::size) runtime_error(1, "数组成员引用下标超出定义范围");
+    if (slot < 1) runtime_error(4, language::text(language::Text::index_below_one));
+    if (slot > PathTable::size) runtime_error(1, language::text(language::Text::index_out_of_range));
 }
 }  // namespace
 

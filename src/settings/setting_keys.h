@@ -18,6 +18,8 @@ inline constexpr Key view{"显示", "图标大小"};
 inline constexpr Key sort{"显示", "排列顺序"};
 inline constexpr Key in_use_marker{"状态", "正在使用"};
 inline constexpr Key quiet{"显示", "显示信息框"};
+// "zh" or "en"; written only when the player picks a language.
+inline constexpr Key language{"显示", "语言"};
 
 // Appended to the documents folder; the box folder is the save folder's "box".
 inline constexpr std::string_view default_save_folder = "My Games\\Runic Games\\Torchlight 2\\save";

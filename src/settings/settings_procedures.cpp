@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "app/window_texts.h"
 #include "platform/dialogs.h"
 #include "platform/settings_file.h"
 #include "platform/text.h"
@@ -60,6 +61,13 @@ int combo_index_from(std::string_view setting) {
     return static_cast<int>(number);
 }
 
+language::Language language_in(std::string_view file_bytes) {
+    return language::from_setting(read_key(file_bytes, setting_keys::language, ""))
+        .value_or(language::of_user_interface());
+}
+
+constexpr int english_item = 1;  // 组合框5: 中文, English
+
 void show_in_options_page(App& app) {
     const PathTable& paths = app.state.paths;
     ui::MainWindow& w = app.w;
@@ -69,6 +77,7 @@ void show_in_options_page(App& app) {
     w.组合框2->set_current_index(combo_index_from(paths[mode_setting]));
     w.组合框3->set_current_index(combo_index_from(paths[view_setting]));
     w.组合框4->set_current_index(combo_index_from(paths[sort_setting]));
+    w.组合框5->set_current_index(language::current() == language::Language::english ? english_item : 0);
 }
 
 // The item value is looked up with the stored number itself, not with the
@@ -135,9 +144,10 @@ bool load_settings(App& app, std::string* unreadable_reason) {
 
     app.state.stash_file_name = stash_file_name_for(paths[version_setting], paths[mode_setting]);
 
+    speak(app, language_in(bytes));
     show_in_options_page(app);
     apply_to_lists(app);  // rebuilds both lists empty; the callers refill them
-    app.w.状态条1->set_status_text(in_use_status_part, paths[in_use_marker]);  // the bare marker
+    show_in_use_marker(app);
     show_check_marks(app);
     app.w.选择框信息->set_checked(!is_zero(paths[quiet_setting]));
     return true;
@@ -153,6 +163,9 @@ void store_options(App& app) {
     write_key(app, keys::view, to_text(w.组合框3->current_index()));
     write_key(app, keys::sort, to_text(w.组合框4->current_index()));
     write_key(app, keys::quiet, w.选择框信息->checked() ? "1" : "0");
+    const auto chosen = w.组合框5->current_index() == english_item ? language::Language::english
+                                                                   : language::Language::chinese;
+    if (chosen != language::current()) write_key(app, keys::language, language::setting_of(chosen));
 }
 
 void store_display_state(App& app) {
@@ -160,6 +173,13 @@ void store_display_state(App& app) {
     write_key(app, setting_keys::view, paths[view_setting]);
     write_key(app, setting_keys::sort, paths[sort_setting]);
     write_key(app, setting_keys::in_use_marker, paths[in_use_marker]);
+}
+
+void show_in_use_marker(App& app) {
+    const std::string& marker = app.state.paths[in_use_marker];
+    app.w.状态条1->set_status_text(in_use_status_part, marker == other_box_marker
+                                                           ? std::string(language::text(language::Text::status_other_box_marker))
+                                                           : marker);
 }
 
 void write_in_use_marker(App& app) {

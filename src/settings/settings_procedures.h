@@ -17,10 +17,14 @@ bool is_stash_file_name(std::string_view file_name);
 // Reads MYBOX.ini once and shows what it holds. A file that exists but cannot
 // be read changes nothing: false, with the system's reason.
 bool load_settings(App& app, std::string* unreadable_reason = nullptr);
-void store_options(App& app);        // the seven keys of the options page
+// The seven keys of the options page, and the language when the player picked
+// another one than the program speaks.
+void store_options(App& app);
 void store_display_state(App& app);  // view, sort and the in-use marker; on destroy
 
 // Writes the in-use marker at once (after a swap or a rename of the box in use).
 void write_in_use_marker(App& app);
+// The in-use marker in the status bar ("别的箱子" in the words of the language).
+void show_in_use_marker(App& app);
 
 }  // namespace kistvar

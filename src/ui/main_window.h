@@ -16,6 +16,13 @@ struct MainWindow {
     // been destroyed. The created event has already run.
     virtual void show_and_run() = 0;
 
+    // Gives every caption, tool-tip, drop-down item, menu item and the contents
+    // window's title and cue the words of the current language, keeping what
+    // each control holds and shows. The texts the logic sets (the options
+    // button's tool-tip, the status bar's second part, the contents window's
+    // summary and columns) are the logic's to give again.
+    virtual void show_texts() = 0;
+
     std::unique_ptr<Window> window;
     std::unique_ptr<TabControl> 选择夹1;
 
@@ -44,6 +51,7 @@ struct MainWindow {
     std::unique_ptr<ComboBox> 组合框2;
     std::unique_ptr<ComboBox> 组合框3;
     std::unique_ptr<ComboBox> 组合框4;
+    std::unique_ptr<ComboBox> 组合框5;  // the language
     std::unique_ptr<CheckBox> 选择框信息;
     std::unique_ptr<PushButton> 按钮保存;
     std::unique_ptr<PushButton> 按钮取消;

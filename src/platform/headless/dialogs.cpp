@@ -11,7 +11,6 @@ namespace kistvar {
 namespace {
 constexpr int button_set_bits = 0xF;
 constexpr int ok_button_only = 0;
-constexpr std::string_view input_box_default_caption = "请输入：";
 }  // namespace
 
 int message_box(std::string_view text, int style, std::string_view caption) {
@@ -24,7 +23,7 @@ int message_box(std::string_view text, int style, std::string_view caption) {
 
 bool input_box(std::string_view prompt, std::string_view caption, std::string_view /*initial_text*/,
                std::string& result, int /*input_mode*/) {
-    const std::string_view title = caption.empty() ? input_box_default_caption : caption;
+    const std::string_view title = caption.empty() ? language::text(language::Text::default_input_caption) : caption;
     headless::script::record({headless::Shown::Kind::input_box, std::string(prompt), std::string(title)});
     auto typed = headless::script::next_input_box_answer();
     if (!typed) return false;

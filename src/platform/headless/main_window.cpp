@@ -8,6 +8,7 @@
 #include "platform/headless/observation.h"
 #include "platform/headless/list_view.h"
 #include "platform/headless/simple_controls.h"
+#include "language/language.h"
 #include "ui/layout.h"
 
 namespace kistvar::headless {
@@ -26,7 +27,7 @@ int page_count() {
 
 MainWindow::MainWindow() {
     auto image_button = [&](std::string_view name) {
-        return std::make_unique<ImageButton>(context, page_of(name), ui::layout::control(name).caption);
+        return std::make_unique<ImageButton>(context, page_of(name), language::text(ui::layout::control(name).caption));
     };
     auto push_button = [&](std::string_view name) { return std::make_unique<PushButton>(context, page_of(name)); };
     auto edit_box = [&](std::string_view name) { return std::make_unique<EditBox>(context, page_of(name)); };
@@ -39,9 +40,7 @@ MainWindow::MainWindow() {
     选择夹1 = std::make_unique<TabControl>(context, page_count());
     超级按钮说明 = image_button("超级按钮说明");
     超级按钮高级 = image_button("超级按钮高级");
-    auto status_bar = std::make_unique<StatusBar>(context);
-    status_bar->set_status_text(0, ui::layout::status_part0_text);
-    状态条1 = std::move(status_bar);
+    状态条1 = std::make_unique<StatusBar>(context);
 
     超级按钮新建 = image_button("超级按钮新建");
     超级按钮更换 = image_button("超级按钮更换");
@@ -62,6 +61,7 @@ MainWindow::MainWindow() {
     组合框2 = combo_box("组合框2");
     组合框3 = combo_box("组合框3");
     组合框4 = combo_box("组合框4");
+    组合框5 = combo_box("组合框5");
     选择框信息 = std::make_unique<CheckBox>(context, page_of("选择框信息"));
     按钮保存 = push_button("按钮保存");
     按钮取消 = push_button("按钮取消");
@@ -83,6 +83,32 @@ MainWindow::MainWindow() {
     右键菜单 = std::make_unique<Menu>(context, "右键菜单", items_of("右键菜单"));
     无选项右键菜单 = std::make_unique<Menu>(context, "无选项右键菜单", items_of("无选项右键菜单"));
     箱子内容 = std::make_unique<ContentsWindow>();
+    show_texts();
+}
+
+void MainWindow::show_texts() {
+    using language::text;
+    texts[""] = text(ui::layout::window_title);
+    for (const auto& placement : ui::layout::controls()) {
+        if (placement.kind == ui::layout::Kind::combo_box) {
+            std::string items;
+            for (const auto& item : placement.items) items.append(items.empty() ? "" : "|").append(text(item.text));
+            texts[std::string(placement.name)] = items;
+        } else {
+            texts[std::string(placement.name)] = text(placement.caption);
+        }
+    }
+    for (std::string_view menu : {"右键菜单", "无选项右键菜单"})
+        for (const auto& entry : ui::layout::menu_items(menu))
+            if (!entry.separator()) texts[std::string(entry.name)] = text(entry.caption);
+    texts["箱子内容"] = text(ui::layout::contents_title);
+    const std::pair<std::string_view, ui::ImageButton*> image_buttons[] = {
+        {"超级按钮说明", 超级按钮说明.get()}, {"超级按钮高级", 超级按钮高级.get()}, {"超级按钮新建", 超级按钮新建.get()},
+        {"超级按钮更换", 超级按钮更换.get()}, {"超级按钮另存", 超级按钮另存.get()}, {"超级按钮删除", 超级按钮删除.get()},
+        {"超级按钮刷新", 超级按钮刷新.get()}, {"超级按钮内容", 超级按钮内容.get()},
+    };
+    for (const auto& [name, button] : image_buttons) button->set_tool_tip_text(texts.at(std::string(name)));
+    状态条1->set_status_text(0, text(ui::layout::status_part0_text));
 }
 
 bool window_shown(const ui::MainWindow& window) {
@@ -93,6 +119,13 @@ bool window_shown(const ui::MainWindow& window) {
 const ui::Control* focused_control(const ui::MainWindow& window) {
     const auto* headless_window = dynamic_cast<const MainWindow*>(&window);
     return headless_window ? dynamic_cast<const ui::Control*>(headless_window->context.focused) : nullptr;
+}
+
+std::string shown_text(const ui::MainWindow& window, std::string_view name) {
+    const auto* headless_window = dynamic_cast<const MainWindow*>(&window);
+    if (!headless_window) return {};
+    const auto found = headless_window->texts.find(name);
+    return found == headless_window->texts.end() ? std::string() : found->second;
 }
 
 bool visible(const ui::Control& control) {

@@ -1,5 +1,6 @@
 // Program end and the fatal error without a process to end: both unwind to
 // the test harness, which plays the part of the operating system.
+#include "language/language.h"
 #include "platform/runtime.h"
 
 #include <string>
@@ -39,7 +40,8 @@ void end_program(int exit_code) {
 
 void runtime_error(int code, std::string_view message) {
     std::string text = runtime_error_text(code, message);
-    headless::script::record({headless::Shown::Kind::message_box, text, "错误", 0x10});
+    headless::script::record({headless::Shown::Kind::message_box, text,
+                              std::string(language::text(language::Text::runtime_caption)), 0x10});
     throw headless::RuntimeErrorRaised{code, std::move(text)};
 }
 

@@ -2,6 +2,7 @@
 #include <utility>
 
 #include "platform/headless/script_state.h"
+#include "language/language.h"
 #include "platform/posix/recycle_folder.h"
 
 namespace kistvar::headless {
@@ -25,6 +26,7 @@ struct Script {
     std::string documents_folder;
     DateTime moment = default_moment;
     std::vector<std::string> running_processes;
+    bool user_interface_chinese = true;
 };
 
 Script& the_script() {
@@ -70,10 +72,13 @@ void set_running_processes(std::vector<std::string> program_file_names) {
     the_script().running_processes = std::move(program_file_names);
 }
 
+void set_user_interface_chinese(bool chinese) { the_script().user_interface_chinese = chinese; }
+
 void set_recycle_folder(std::string folder) { posix::set_recycle_folder(std::move(folder)); }
 
 void reset() {
     the_script() = Script{};
+    language::set_current(language::Language::chinese);
     posix::set_recycle_folder("");
     forget_cleanup();
 }
@@ -93,6 +98,7 @@ const std::string& program_folder_setting() { return the_script().program_folder
 const std::string& documents_folder_setting() { return the_script().documents_folder; }
 DateTime clock_setting() { return the_script().moment; }
 const std::vector<std::string>& running_processes_setting() { return the_script().running_processes; }
+bool user_interface_chinese_setting() { return the_script().user_interface_chinese; }
 
 }  // namespace script
 

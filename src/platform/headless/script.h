@@ -35,6 +35,8 @@ void set_documents_folder(std::string folder_without_trailing_backslash);  // ""
 void set_current_time(DateTime moment);
 // The program file names of the processes that run beside the program.
 void set_running_processes(std::vector<std::string> program_file_names);
+// Windows' user interface language: Chinese (the default) or another.
+void set_user_interface_chinese(bool chinese);
 // Where deleted files go (program form); none set: no Recycle Bin.
 void set_recycle_folder(std::string folder);
 

@@ -23,6 +23,7 @@ const std::string& program_folder_setting();
 const std::string& documents_folder_setting();
 DateTime clock_setting();
 const std::vector<std::string>& running_processes_setting();
+bool user_interface_chinese_setting();
 
 }  // namespace kistvar::headless::script
 

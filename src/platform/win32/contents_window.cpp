@@ -8,6 +8,7 @@
 #include "platform/win32/controls_base.h"
 #include "platform/win32/controls_scale.h"
 #include "platform/win32/wide_text.h"
+#include "language/language.h"
 #include "ui/layout.h"
 
 namespace kistvar::win32 {
@@ -53,7 +54,7 @@ void Win32ContentsWindow::open() {
     RECT owner{};
     GetWindowRect(owner_, &owner);
     const int width = scaled(layout::contents_width), height = scaled(layout::contents_height);
-    HWND created = CreateWindowExW(WS_EX_CONTROLPARENT, window_class_name, widen(layout::contents_title).c_str(),
+    HWND created = CreateWindowExW(WS_EX_CONTROLPARENT, window_class_name, widen(language::text(layout::contents_title)).c_str(),
                                    WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, owner.left + scaled(80),
                                    owner.top + scaled(60), width, height, owner_, nullptr,
                                    GetModuleHandleW(nullptr), nullptr);
@@ -76,7 +77,7 @@ void Win32ContentsWindow::create_children() {
         return made;
     };
     search_ = child(WS_EX_CLIENTEDGE, L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, search_id);
-    SendMessageW(search_, EM_SETCUEBANNER, TRUE, reinterpret_cast<LPARAM>(widen(layout::search_cue).c_str()));
+    show_cue();
     summary_ = child(0, L"STATIC", SS_LEFT | SS_NOPREFIX | SS_ENDELLIPSIS, summary_id);
     list_ = child(WS_EX_CLIENTEDGE, WC_LISTVIEWW, LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_TABSTOP,
                   list_id);
@@ -96,6 +97,17 @@ void Win32ContentsWindow::lay_out() {
 
 void Win32ContentsWindow::close() {
     if (window_) DestroyWindow(window_);  // WM_DESTROY forgets the handles
+}
+
+void Win32ContentsWindow::show_cue() {
+    SendMessageW(search_, EM_SETCUEBANNER, TRUE,
+                 reinterpret_cast<LPARAM>(widen(language::text(layout::search_cue)).c_str()));
+}
+
+void Win32ContentsWindow::show_texts() {
+    if (!window_) return;
+    SetWindowTextW(window_, widen(language::text(layout::contents_title)).c_str());
+    show_cue();
 }
 
 std::string Win32ContentsWindow::search_text() const { return text_of(search_); }

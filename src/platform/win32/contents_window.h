@@ -36,6 +36,8 @@ public:
     // One message of the program's loop, when it is for this window: Tab and
     // Esc. True when taken.
     bool take_input(MSG& message);
+    // The title and the search box's cue in the current language, when open.
+    void show_texts();
 
     HWND hwnd() const { return window_; }
     HWND search_box() const { return search_; }
@@ -45,6 +47,7 @@ private:
     static LRESULT CALLBACK window_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
     LRESULT handle(UINT message, WPARAM wparam, LPARAM lparam);
     void create_children();
+    void show_cue();
     void lay_out();
     void fill_list();
     void sort_by(int column);

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "language/language.h"
 #include "platform/win32/wide_text.h"
 
 namespace kistvar::win32 {
@@ -23,9 +24,20 @@ Win32ComboBox::Win32ComboBox(HWND combo, const std::vector<ui::layout::ComboItem
     : NativeControl(combo) {
     for (const auto& item : items) {
         const auto index = SendMessageW(combo, CB_ADDSTRING, 0,
-                                        reinterpret_cast<LPARAM>(widen(item.text).c_str()));
+                                        reinterpret_cast<LPARAM>(widen(language::text(item.text)).c_str()));
         SendMessageW(combo, CB_SETITEMDATA, static_cast<WPARAM>(index), item.value);
     }
+}
+
+void Win32ComboBox::show_item_texts(const std::vector<ui::layout::ComboItem>& items) {
+    const int current = current_index();
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const auto at = static_cast<WPARAM>(i);
+        SendMessageW(window_, CB_DELETESTRING, at, 0);
+        SendMessageW(window_, CB_INSERTSTRING, at, reinterpret_cast<LPARAM>(widen(language::text(items[i].text)).c_str()));
+        SendMessageW(window_, CB_SETITEMDATA, at, items[i].value);
+    }
+    set_current_index(current);
 }
 
 int Win32ComboBox::current_index() const {

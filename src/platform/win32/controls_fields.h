@@ -25,6 +25,9 @@ public:
     void set_current_index(int index) override;
     int item_count() const override;
     int item_value(int index) const override;
+    // The items' texts again, in the current language; values and the
+    // selection stay.
+    void show_item_texts(const std::vector<ui::layout::ComboItem>& items);
 };
 
 class Win32CheckBox final : public NativeControl<ui::CheckBox> {

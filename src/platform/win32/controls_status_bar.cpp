@@ -4,6 +4,7 @@
 #include <uxtheme.h>
 
 #include "platform/win32/controls_scale.h"
+#include "language/language.h"
 #include "platform/win32/wide_text.h"
 
 namespace kistvar::win32 {
@@ -21,7 +22,7 @@ Win32StatusBar::Win32StatusBar(HWND parent, const layout::ControlLayout& placeme
     SetWindowTheme(window_, L"", L"");
     SendMessageW(window_, SB_SETBKCOLOR, 0, static_cast<LPARAM>(colour_ref(layout::status_background)));
     SetWindowSubclass(window_, &Win32StatusBar::paint, 0, reinterpret_cast<DWORD_PTR>(this));
-    set_status_text(0, layout::status_part0_text);
+    set_status_text(0, language::text(layout::status_part0_text));
 }
 
 Win32StatusBar::~Win32StatusBar() { RemoveWindowSubclass(window_, &Win32StatusBar::paint, 0); }

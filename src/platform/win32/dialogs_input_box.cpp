@@ -67,7 +67,7 @@ struct alignas(DWORD) EmptyDialogTemplate {
 
 bool input_box(std::string_view prompt, std::string_view caption, std::string_view initial_text,
                std::string& result, int input_mode) {
-    std::string_view shown_caption = caption.empty() ? std::string_view("请输入：") : caption;
+    std::string_view shown_caption = caption.empty() ? language::text(language::Text::default_input_caption) : caption;
     if (win32::dialog_observer) win32::dialog_observer({win32::DialogKind::input_box, prompt, shown_caption, 0});
 
     win32::MessageFont font;

@@ -7,6 +7,8 @@
 #include "platform/win32/dialogs_font.h"
 #include "platform/win32/dialogs_input_box.h"
 #include "platform/win32/dialogs_input_filter.h"
+#include "platform/win32/wide_text.h"
+#include "language/language.h"
 
 namespace kistvar::win32 {
 
@@ -80,8 +82,6 @@ void centre(HWND dialog, int width, int height) {
     SetWindowPos(dialog, nullptr, x, y, outer_width, outer_height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-const std::wstring confirm_caption = L"确认输入(&O)";
-const std::wstring cancel_caption = L"取消(&C)";
 
 }  // namespace
 
@@ -119,6 +119,8 @@ void lay_out_input_box(HWND dialog, const InputBoxLook& look) {
     y += edit_height + gap;
 
     const int button_padding = du.x(8);
+    const std::wstring confirm_caption = widen(language::text(language::Text::input_confirm));
+    const std::wstring cancel_caption = widen(language::text(language::Text::input_cancel));
     const int button_width = std::max({du.x(50), text_width(dialog, font, confirm_caption) + 2 * button_padding,
                                        text_width(dialog, font, cancel_caption) + 2 * button_padding});
     const int button_height = du.y(14);

@@ -31,6 +31,7 @@ public:
     Win32MainWindow& operator=(const Win32MainWindow&) = delete;
 
     void show_and_run() override;
+    void show_texts() override;
     // One message of the program's loop: the window's keys first, then Tab and
     // the other dialog keys, then the ordinary translation and dispatch.
     void handle_input(MSG& message);
@@ -80,6 +81,7 @@ private:
     std::map<HWND, ChildWindow*> children_;
     std::map<UINT, Win32MenuItem*> menu_commands_;
     std::map<HMENU, std::string_view> menu_names_;
+    std::map<std::string_view, HWND> captioned_;  // labels, group boxes, buttons and the check box
     std::vector<std::unique_ptr<ChildWindow>> decorations_;  // labels and group boxes
 };
 

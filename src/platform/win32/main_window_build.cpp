@@ -13,6 +13,7 @@
 #include "platform/win32/main_window.h"
 #include "platform/win32/pictures.h"
 #include "platform/win32/wide_text.h"
+#include "language/language.h"
 
 namespace kistvar::win32 {
 
@@ -81,7 +82,7 @@ void Win32MainWindow::create_frame() {
     set_current_dpi(dpi_of(nullptr));
     const SIZE size = frame_size();
     // The procedure routes nothing until window_ is set, after creation.
-    HWND created = CreateWindowExW(frame_extended_style, window_class_name, widen(layout::window_title).c_str(),
+    HWND created = CreateWindowExW(frame_extended_style, window_class_name, widen(language::text(layout::window_title)).c_str(),
                                    frame_style, CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy, nullptr, nullptr,
                                    program, this);
     SetClassLongPtrW(created, GCLP_HBRBACKGROUND, reinterpret_cast<LONG_PTR>(background_));
@@ -138,8 +139,12 @@ HWND Win32MainWindow::create_control(const layout::ControlLayout& placement, con
                                      DWORD extended_style, int extra_height) {
     const POINT at = window_position(placement);
     const DWORD shown = placement.page < 0 ? WS_VISIBLE : 0;  // page controls are shown by their page
-    return create_child(window_, window_class, placement.caption, style | shown, extended_style, at.x, at.y,
-                        placement.width, placement.height + extra_height, next_control_id_++);
+    HWND control = create_child(window_, window_class, language::text(placement.caption), style | shown,
+                                extended_style, at.x, at.y, placement.width, placement.height + extra_height,
+                                next_control_id_++);
+    if (placement.kind != layout::Kind::image_button && placement.caption != language::Text::none)
+        captioned_[placement.name] = control;
+    return control;
 }
 
 void Win32MainWindow::adopt(ChildWindow& control, const layout::ControlLayout& placement) {
@@ -156,7 +161,8 @@ void Win32MainWindow::create_controls() {
     auto image_button = [&](std::string_view name) {
         const auto& placement = layout::control(name);
         auto button = std::make_unique<Win32ImageButton>(
-            create_control(placement, L"BUTTON", BS_OWNERDRAW | WS_TABSTOP), tool_tips_, picture_of(name), placement.caption);
+            create_control(placement, L"BUTTON", BS_OWNERDRAW | WS_TABSTOP), tool_tips_, picture_of(name),
+            language::text(placement.caption));
         adopt(*button, placement);
         button->on_window_background = true;
         return button;
@@ -216,6 +222,7 @@ void Win32MainWindow::create_controls() {
     组合框2 = combo_box("组合框2");
     组合框3 = combo_box("组合框3");
     组合框4 = combo_box("组合框4");
+    组合框5 = combo_box("组合框5");
     auto check_box = std::make_unique<Win32CheckBox>(
         create_control(layout::control("选择框信息"), L"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP));
     adopt(*check_box, layout::control("选择框信息"));
@@ -258,15 +265,15 @@ std::unique_ptr<Win32Menu> Win32MainWindow::build_menu(std::string_view name, Me
     std::map<std::string_view, HMENU> sub_menus;
     for (const auto& item : items) {
         HMENU into = item.submenu.empty() ? top : sub_menus.at(item.submenu);
-        if (item.caption == "-") {
+        if (item.separator()) {
             AppendMenuW(into, MF_SEPARATOR, 0, nullptr);
         } else if (has_sub_items(item.name)) {
             HMENU sub_menu = CreatePopupMenu();
             sub_menus[item.name] = sub_menu;
-            AppendMenuW(into, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(sub_menu), widen(item.caption).c_str());
+            AppendMenuW(into, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(sub_menu), widen(language::text(item.caption)).c_str());
         } else {
             const UINT id = next_command_id_++;
-            AppendMenuW(into, MF_STRING, id, widen(item.caption).c_str());
+            AppendMenuW(into, MF_STRING, id, widen(language::text(item.caption)).c_str());
             auto menu_item = std::make_unique<Win32MenuItem>(into, id);
             menu_commands_[id] = menu_item.get();
             items_by_name[item.name] = std::move(menu_item);

@@ -40,7 +40,7 @@ void end_program(int exit_code) {
 }
 
 void runtime_error(int code, std::string_view message) {
-    message_box(runtime_error_text(code, message), style_stop, "错误");
+    message_box(runtime_error_text(code, message), style_stop, language::text(language::Text::runtime_caption));
     ExitProcess(static_cast<UINT>(-1));
 }
 

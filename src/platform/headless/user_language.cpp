@@ -1,0 +1,10 @@
+// Windows' user interface language as the test script sets it.
+#include "platform/user_language.h"
+
+#include "platform/headless/script_state.h"
+
+namespace kistvar {
+
+bool user_interface_is_chinese() { return headless::script::user_interface_chinese_setting(); }
+
+}  // namespace kistvar
