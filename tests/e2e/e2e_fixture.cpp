@@ -47,6 +47,7 @@ void EndToEnd::TearDown() {
     app.reset();
     remove_from_disk(settings_path);
     remove_from_disk(readme_path);
+    remove_from_disk(program_folder + "\\readme.txt");
 }
 
 void EndToEnd::write_settings(std::string_view in_use_marker) {

@@ -2,8 +2,12 @@
 // a first run cancelled (in a separate process, since Cancel ends the program).
 #include <windows.h>
 
+#include <optional>
+#include <string_view>
+
 #include "e2e/e2e_fixture.h"
 #include "platform/dialogs.h"
+#include "language/language.h"
 #include "platform/win32/wide_text.h"
 
 namespace kistvar::test {
@@ -90,6 +94,41 @@ TEST_F(Start, FirstRunOkOpensTheOptionsWithDefaultsAndSaveWritesThem) {
     EXPECT_TRUE(shown_messages().empty());
 }
 
+// ctest runs this case alone as e2e_english, with Windows in English; the
+// other runs pin Windows to Chinese and skip it.
+TEST_F(Start, FirstRunInEnglishSpeaksEnglishFromTheFirstWord) {
+    if (language::of_user_interface() != language::Language::english)
+        GTEST_SKIP() << "needs Windows' user interface in English (ctest: e2e_english)";
+    put_my_box("B", "b");
+    answer_message_box(result_ok);
+    start();
+
+    auto prompt = shown_messages();
+    ASSERT_EQ(prompt.size(), 1u);
+    EXPECT_EQ(prompt[0].text, "Welcome to Kistvar. Please set the folders first.");
+    EXPECT_EQ(prompt[0].caption, "Kistvar");
+    HWND frame = reinterpret_cast<HWND>(w().window->window_handle());
+    wchar_t title[64] = {};
+    GetWindowTextW(frame, title, 64);
+    EXPECT_EQ(win32::narrow(title), "Kistvar for Torchlight 2  v4.0");
+    for (const wchar_t* caption : {L"Options", L"Saves:", L"Boxes:", L"Save", L"Cancel", L"No message boxes"})
+        EXPECT_NE(FindWindowExW(frame, nullptr, nullptr, caption), nullptr) << win32::narrow(caption);
+    EXPECT_EQ(w().超级按钮高级->tool_tip_text(), "Back");
+    EXPECT_EQ(w().组合框5->current_index(), 1);
+    EXPECT_TRUE(save_screenshot("english-1-first-run-options"));
+
+    w().编辑框存档路径->set_content(save_folder);
+    w().编辑框箱子路径->set_content(box_folder);
+    driver->click(*w().按钮保存);
+    EXPECT_EQ(stored("显示", "语言"), "") << "Windows' language is followed, not stored";
+    driver->click(*w().超级按钮高级);
+    EXPECT_EQ(w().状态条1->status_text(0), "In the slot:");
+    EXPECT_EQ(items(mine()), (Items{{"B", 0}, {"MYBOX 1", 1}}));
+    EXPECT_TRUE(save_screenshot("english-2-library"));
+    EXPECT_TRUE(exists_on_disk(program_folder + "\\readme.txt"));
+    EXPECT_FALSE(exists_on_disk(readme_path));
+}
+
 // --- First run cancelled, in a copy of the program in its own folder ----------
 
 std::wstring program_next_to_tests() {
@@ -120,92 +159,113 @@ HWND visible_window_of(DWORD process, const std::wstring& title) {
     return found.window;
 }
 
-TEST(FirstRunCancelled, EndsTheProgramWithCodeZeroWritingNothing) {
-    TempFolder folder, launched_from;
-    const std::wstring copy = win32::widen(folder / "kistvar.exe");
-    ASSERT_TRUE(CopyFileW(program_next_to_tests().c_str(), copy.c_str(), FALSE))
-        << "kistvar.exe is built beside the tests folder";
-
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    std::wstring command = L"\"" + copy + L"\"";
-    ASSERT_TRUE(CreateProcessW(copy.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                               win32::widen(launched_from.path()).c_str(), &startup, &process));
-
-    HWND prompt = nullptr;
-    for (int waited = 0; !prompt && waited < 300; ++waited) {
-        prompt = visible_window_of(process.dwProcessId, L"提示窗口");
-        if (!prompt) Sleep(100);
+// A copy of kistvar.exe in a folder of its own, started from `working_folder`
+// (the copy's folder when empty), and its first visible window of that title.
+class ProgramCopy {
+public:
+    ProgramCopy() {
+        copy_ = win32::widen(folder / "kistvar.exe");
+        copied_ = CopyFileW(program_next_to_tests().c_str(), copy_.c_str(), FALSE);
     }
-    if (!prompt) TerminateProcess(process.hProcess, 99);
+    ~ProgramCopy() {
+        if (!process_.hProcess) return;
+        TerminateProcess(process_.hProcess, 99);
+        close_handles();
+    }
+
+    // Starts the copy and waits up to 30 s for the window; nullptr when none came.
+    HWND start_and_wait_for(const std::wstring& title, const std::string& working_folder = {}) {
+        EXPECT_TRUE(copied_) << "kistvar.exe is built beside the tests folder";
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        std::wstring command = L"\"" + copy_ + L"\"";
+        if (!CreateProcessW(copy_.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                            working_folder.empty() ? nullptr : win32::widen(working_folder).c_str(), &startup,
+                            &process_))
+            return nullptr;
+        return wait_for(title);
+    }
+    HWND wait_for(const std::wstring& title) const {
+        for (int waited = 0; waited < 300; ++waited) {
+            if (HWND window = visible_window_of(process_.dwProcessId, title)) {
+                Sleep(300);  // painted, for the picture
+                return window;
+            }
+            Sleep(100);
+        }
+        return nullptr;
+    }
+    HWND any_window() const { return visible_window_of(process_.dwProcessId, L""); }
+    // The exit code once the program has ended within 30 s; nothing when it has not.
+    std::optional<DWORD> exit_code() {
+        const bool ended = WaitForSingleObject(process_.hProcess, 30000) == WAIT_OBJECT_0;
+        DWORD code = 1234;
+        if (ended) GetExitCodeProcess(process_.hProcess, &code);
+        if (!ended) TerminateProcess(process_.hProcess, 99);
+        close_handles();
+        return ended ? std::optional<DWORD>(code) : std::nullopt;
+    }
+
+    TempFolder folder;
+
+private:
+    void close_handles() {
+        CloseHandle(process_.hThread);
+        CloseHandle(process_.hProcess);
+        process_ = {};
+    }
+
+    std::wstring copy_;
+    bool copied_ = false;
+    PROCESS_INFORMATION process_{};
+};
+
+std::string message_text(HWND message_box) {
+    wchar_t text[512] = {};
+    GetDlgItemTextW(message_box, 0xFFFF, text, 512);
+    return win32::narrow(text);
+}
+
+void press(HWND dialog, int button) { PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0); }
+
+TEST(FirstRunCancelled, EndsTheProgramWithCodeZeroWritingNothing) {
+    ProgramCopy program;
+    TempFolder launched_from;
+    HWND prompt = program.start_and_wait_for(L"提示窗口", launched_from.path());
     ASSERT_NE(prompt, nullptr) << "the first-run prompt never showed";
-    Sleep(300);  // painted, for the picture
     save_screenshot("newcomer-1-first-run-prompt");
-    EXPECT_EQ(visible_window_of(process.dwProcessId, L""), prompt) << "only the prompt is on screen";
+    EXPECT_EQ(program.any_window(), prompt) << "only the prompt is on screen";
 
-    PostMessageW(prompt, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-    const DWORD waited = WaitForSingleObject(process.hProcess, 30000);
-    if (waited != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 99);
-    DWORD exit_code = 1234;
-    GetExitCodeProcess(process.hProcess, &exit_code);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-
-    EXPECT_EQ(waited, WAIT_OBJECT_0);
-    EXPECT_EQ(exit_code, 0u);
-    EXPECT_FALSE(exists_on_disk(folder / "MYBOX.ini"));
-    EXPECT_FALSE(exists_on_disk(folder / "说明.txt"));
-    EXPECT_FALSE(exists_on_disk(launched_from / "MYBOX.ini"));
-    EXPECT_FALSE(exists_on_disk(launched_from / "说明.txt"));
+    press(prompt, IDCANCEL);
+    EXPECT_EQ(program.exit_code(), 0u);
+    for (const TempFolder* folder : {&program.folder, &launched_from}) {
+        EXPECT_FALSE(exists_on_disk(*folder / "MYBOX.ini"));
+        EXPECT_FALSE(exists_on_disk(*folder / "说明.txt"));
+    }
 }
 
 // MYBOX.ini held open without sharing by another program: the start asks,
 // and Cancel quits with code 0 before anything is written.
 TEST(UnreadableSettings, CancelEndsTheProgramWithCodeZeroWritingNothing) {
-    TempFolder folder;
-    const std::wstring copy = win32::widen(folder / "kistvar.exe");
-    ASSERT_TRUE(CopyFileW(program_next_to_tests().c_str(), copy.c_str(), FALSE));
-    write_on_disk(folder / "MYBOX.ini", "[状态]\r\n正在使用=别的箱子\r\n");
-    HANDLE lock = CreateFileW(win32::widen(folder / "MYBOX.ini").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                              0, nullptr);
+    ProgramCopy program;
+    const std::string settings = program.folder / "MYBOX.ini";
+    write_on_disk(settings, "[状态]\r\n正在使用=别的箱子\r\n");
+    HANDLE lock = CreateFileW(win32::widen(settings).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(lock, INVALID_HANDLE_VALUE);
 
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    std::wstring command = L"\"" + copy + L"\"";
-    ASSERT_TRUE(CreateProcessW(copy.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                               &process));
-    HWND question = nullptr;
-    for (int waited = 0; !question && waited < 300; ++waited) {
-        question = visible_window_of(process.dwProcessId, L"错误信息");
-        if (!question) Sleep(100);
-    }
-    if (!question) TerminateProcess(process.hProcess, 99);
+    HWND question = program.start_and_wait_for(L"错误信息");
     ASSERT_NE(question, nullptr) << "the unreadable-file question never showed";
-    Sleep(300);  // painted, for the picture
     save_screenshot("start-unreadable-settings");
-    wchar_t text[512] = {};
-    GetDlgItemTextW(question, 0xFFFF, text, 512);
-    const std::string shown = win32::narrow(text);
-    EXPECT_TRUE(shown.starts_with("无法读取设置文件  " + (folder / "MYBOX.ini") + "  ：")) << shown;
+    const std::string shown = message_text(question);
+    EXPECT_TRUE(shown.starts_with("无法读取设置文件  " + settings + "  ：")) << shown;
     EXPECT_NE(GetDlgItem(question, IDRETRY), nullptr);
     EXPECT_NE(GetDlgItem(question, IDCANCEL), nullptr);
 
-    PostMessageW(question, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-    const DWORD waited = WaitForSingleObject(process.hProcess, 30000);
-    if (waited != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 99);
-    DWORD exit_code = 1234;
-    GetExitCodeProcess(process.hProcess, &exit_code);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    press(question, IDCANCEL);
+    EXPECT_EQ(program.exit_code(), 0u);
     CloseHandle(lock);
-
-    EXPECT_EQ(waited, WAIT_OBJECT_0);
-    EXPECT_EQ(exit_code, 0u);
-    EXPECT_EQ(read_on_disk(folder / "MYBOX.ini"), "[状态]\r\n正在使用=别的箱子\r\n");
-    EXPECT_FALSE(exists_on_disk(folder / "说明.txt"));
+    EXPECT_EQ(read_on_disk(settings), "[状态]\r\n正在使用=别的箱子\r\n");
+    EXPECT_FALSE(exists_on_disk(program.folder / "说明.txt"));
 }
 
 }  // namespace

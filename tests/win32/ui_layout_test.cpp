@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 
+#include "language/language.h"
 #include "platform/win32/wide_text.h"
 
 namespace kistvar::test {
@@ -80,7 +81,7 @@ TEST_F(RealWindowTest, LabelsAndGroupBoxesCarryTheirCaptionsInPlace) {
     for (const auto& placement : layout::controls()) {
         if (placement.kind != layout::Kind::label && placement.kind != layout::Kind::group_box) continue;
         SCOPED_TRACE(std::string(placement.name));
-        HWND window = child_captioned(placement.caption);
+        HWND window = child_captioned(language::text(placement.caption));
         ASSERT_NE(window, nullptr);
         const RECT area = placed(window);
         const POINT at = expected_position(placement);

@@ -4,10 +4,12 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "language/language.h"
 #include "platform/win32/list_view_model.h"
 #include "platform/win32/pictures.h"
 #include "platform/win32/wide_text.h"
@@ -41,7 +43,10 @@ protected:
         RECT suggested{40, 30, 40 + 900, 30 + 700};
         SendMessageW(real().hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
     }
-    void TearDown() override { move_to_monitor_of(96); }  // the next window starts at the layout's DPI
+    void TearDown() override {
+        move_to_monitor_of(96);  // the next window starts at the layout's DPI, in Chinese
+        language::set_current(language::Language::chinese);
+    }
 };
 
 TEST_F(WindowScale, AMoveToATwiceAsDenseMonitorDoublesEveryPlaceFontAndPicture) {
@@ -97,10 +102,74 @@ TEST_F(WindowScale, AtOneAndAHalfTimesNothingIsLeftAtItsOldPlace) {
     for (const auto& placement : layout::controls()) {
         if (placement.kind != layout::Kind::label && placement.kind != layout::Kind::group_box) continue;
         SCOPED_TRACE(std::string(placement.name));
-        HWND child = child_captioned(placement.caption);
+        HWND child = child_captioned(language::text(placement.caption));
         if (!child) continue;  // captions shared by two labels: the first one found is checked
         const RECT area = placed(child);
         EXPECT_EQ(area.right - area.left, placement.width * 3 / 2);
+    }
+}
+
+// How wide the text is in the control's own font, on one line.
+int text_width(HWND control, std::string_view text) {
+    HDC dc = GetDC(control);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+    std::wstring wide = win32::widen(text);
+    RECT needed{};
+    DrawTextW(dc, wide.c_str(), -1, &needed, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    SelectObject(dc, old);
+    ReleaseDC(control, dc);
+    return needed.right;
+}
+
+int client_width(HWND control) {
+    RECT client{};
+    GetClientRect(control, &client);
+    return client.right;
+}
+
+// Room a caption leaves beside its text at 96 DPI: a check box's box, a
+// drop-down's arrow, a button's edges, a group box's indent.
+int room_beside_text(layout::Kind kind) {
+    switch (kind) {
+        case layout::Kind::check_box: return 20;
+        case layout::Kind::combo_box: return 24;
+        case layout::Kind::push_button: return 10;
+        case layout::Kind::group_box: return 20;
+        default: return 0;
+    }
+}
+
+TEST_F(WindowScale, EveryCaptionFitsItsControlInBothLanguagesAtEveryScale) {
+    const std::map<std::string_view, ui::ComboBox*> combo_boxes = {
+        {"组合框1", w().组合框1.get()}, {"组合框2", w().组合框2.get()}, {"组合框3", w().组合框3.get()},
+        {"组合框4", w().组合框4.get()}, {"组合框5", w().组合框5.get()}};
+    HWND bar = handle(*w().状态条1);
+    for (const auto language : {language::Language::english, language::Language::chinese}) {
+        language::set_current(language);
+        w().show_texts();
+        for (int dpi : {96, 144, 192}) {
+            move_to_monitor_of(dpi);
+            auto expect_fits = [&](HWND control, std::string_view text, int room_at_96, int width) {
+                SCOPED_TRACE(std::string(text) + " at " + std::to_string(dpi) + " DPI");
+                ASSERT_NE(control, nullptr);
+                EXPECT_LE(text_width(control, text) + MulDiv(room_at_96, dpi, 96), width);
+            };
+            for (const auto& placement : layout::controls()) {
+                const int room = room_beside_text(placement.kind);
+                if (placement.kind == layout::Kind::combo_box) {
+                    HWND combo = handle(*combo_boxes.at(placement.name));
+                    for (const auto& item : placement.items)
+                        expect_fits(combo, language::text(item.text), room, client_width(combo));
+                } else if (placement.caption != language::Text::none && placement.kind != layout::Kind::image_button &&
+                           placement.kind != layout::Kind::list_view) {
+                    HWND control = child_captioned(language::text(placement.caption));
+                    expect_fits(control, language::text(placement.caption), room, client_width(control));
+                }
+            }
+            RECT first_part{};
+            SendMessageW(bar, SB_GETRECT, 0, reinterpret_cast<LPARAM>(&first_part));
+            expect_fits(bar, w().状态条1->status_text(0), 0, first_part.right - first_part.left);
+        }
     }
 }
 
