@@ -85,10 +85,14 @@ bool back_up_before_swap(const App& app, std::string_view chosen_title, bool cho
     return !chosen_is_my_box || back_up_box(app, my_box_file(app, chosen_title), chosen_title);
 }
 
+// A Recycle Bin may delete for good without a word: turned off for the
+// drive, a file too large for it, a system without one behind the shell's
+// back. So every deleted box is backed up first, bin or no bin.
 bool delete_box_file(const App& app, std::string_view file, std::string_view title) {
+    if (!back_up_box(app, file, title)) return false;
     switch (recycle_file(file)) {
         case recycled: return true;
-        case no_recycle_bin: return back_up_box(app, file, title) && delete_file(file);
+        case no_recycle_bin: return delete_file(file);
         case recycle_failed: return false;
     }
     return false;

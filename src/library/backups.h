@@ -23,8 +23,8 @@ bool back_up_box(const App& app, std::string_view file, std::string_view title);
 // box, which the game may overwrite once it is in the slot.
 bool back_up_before_swap(const App& app, std::string_view chosen_title, bool chosen_is_my_box);
 
-// Deletes a box file into the Recycle Bin; where its volume has none, the box
-// is backed up first. False when the file stays (a backup failure has said so).
+// Backs the box up, then deletes its file into the Recycle Bin (for good where
+// its volume has none). False when the file stays (a backup failure has said so).
 bool delete_box_file(const App& app, std::string_view file, std::string_view title);
 
 void open_backups_folder(App& app);  // makes the folder when it is missing

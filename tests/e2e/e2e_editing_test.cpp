@@ -133,8 +133,8 @@ TEST_F(Editing, DeleteConfirmedRemovesTheFileAndTheItem) {
     EXPECT_EQ(messages[1].text, "删除箱子  T  成功！  ^_^");
     EXPECT_FALSE(exists_on_disk(my_box("T")));
     EXPECT_EQ(titles(mine()), (std::vector<std::string>{"M"}));
-    // A fixed drive has a Recycle Bin: the box went there, with no backup first.
-    EXPECT_FALSE(exists_on_disk(box_folder + "\\备份"));
+    // Backed up before it went to the Recycle Bin: a bin may delete for good.
+    EXPECT_TRUE(exists_on_disk(box_folder + "\\备份"));
 }
 
 TEST_F(Editing, DeleteCancelledKeepsEverything) {

@@ -113,7 +113,9 @@ TEST_F(Hostile, ASavedBoxCopyHeldWithoutSharingIsNotOverwritten) {
 
 // --- Read-only boxes --------------------------------------------------------------------
 
-TEST_F(Hostile, AReadOnlyBoxIsNotDeletedAndTheFailureIsShown) {
+// Read-only does not keep a box from the Recycle Bin, as in Explorer; the
+// backup before it holds it too.
+TEST_F(Hostile, AReadOnlyBoxGoesToTheRecycleBinBackedUpLikeAnyOther) {
     put_stash("content of M");
     put_my_box("T", "content of T");
     put_saved_box("S", "template S");
@@ -125,16 +127,21 @@ TEST_F(Hostile, AReadOnlyBoxIsNotDeletedAndTheFailureIsShown) {
     select(mine(), "T");
     driver->answer_message_box(result_ok);
     driver->click(*w().超级按钮删除);
-    EXPECT_EQ(message_texts(), (Strings{"将删除箱子  T ，是否确认删除？", "删除箱子  T  失败！  ToT"}));
+    EXPECT_EQ(message_texts(), (Strings{"将删除箱子  T ，是否确认删除？", "删除箱子  T  成功！  ^_^"}));
     driver->answer_popup_menu(w().删除.get());
     driver->answer_message_box(result_ok);
     driver->right_click_item(saved(), index_of(saved(), "S"));
-    EXPECT_EQ(message_texts(), (Strings{"将删除箱子  S ，是否确认删除？", "删除箱子  S  失败！  ToT"}));
+    EXPECT_EQ(message_texts(), (Strings{"将删除箱子  S ，是否确认删除？", "删除箱子  S  成功！  ^_^"}));
 
-    EXPECT_EQ(content_of(my_box("T")), "content of T");
-    EXPECT_EQ(content_of(saved_box("S")), "template S");
-    EXPECT_EQ(titles(mine()), (Strings{"M", "T"}));
-    EXPECT_EQ(titles(saved()), Strings{"S"});
+    EXPECT_FALSE(exists_on_disk(my_box("T")));
+    EXPECT_FALSE(exists_on_disk(saved_box("S")));
+    EXPECT_EQ(titles(mine()), Strings{"M"});
+    EXPECT_TRUE(titles(saved()).empty());
+    Strings backed_up;
+    for (const auto& [name, bytes] : hostile::snapshot({{"backups", box_folder + "\\备份"}}))
+        backed_up.push_back(test::box_tag(bytes));
+    std::sort(backed_up.begin(), backed_up.end());
+    EXPECT_EQ(backed_up, (Strings{"content of T", "template S"}));
 }
 
 TEST_F(Hostile, SwappingReadOnlyBoxesInAndOutLosesNoContent) {

@@ -162,7 +162,8 @@ TEST_F(Guards, ADropThatReplacesABoxBacksItUpFirst) {
     EXPECT_EQ(files_in(backups()), (std::map<std::string, std::string>{{std::string(stamp) + "S.bin", "template S"}}));
 }
 
-TEST_F(Guards, DeleteGoesToTheRecycleBinOrWithoutOneIsBackedUpFirst) {
+// A bin can delete for good without a word, so a backup comes first either way.
+TEST_F(Guards, DeleteIsBackedUpFirstThenGoesToTheRecycleBinWhereThereIsOne) {
     put_my_box("A", "content of A");
     put_my_box("B", "content of B");
     start_library("M");
@@ -176,7 +177,8 @@ TEST_F(Guards, DeleteGoesToTheRecycleBinOrWithoutOneIsBackedUpFirst) {
     EXPECT_FALSE(exists_on_disk(my_box("A")));
     EXPECT_FALSE(exists_on_disk(my_box("B")));
     EXPECT_EQ(files_in(recycle_folder), (std::map<std::string, std::string>{{"1 A.bin", "content of A"}}));
-    EXPECT_EQ(files_in(backups()), (std::map<std::string, std::string>{{std::string(stamp) + "B.bin", "content of B"}}));
+    EXPECT_EQ(files_in(backups()), (std::map<std::string, std::string>{{std::string(stamp) + "A.bin", "content of A"},
+                                                                       {std::string(stamp) + "B.bin", "content of B"}}));
 }
 
 TEST_F(Guards, TheMenuItemOpensTheBackupsFolderMakingItWhenMissing) {

@@ -192,6 +192,12 @@ TEST_F(Rename, ACancelledEditIsNoFailure) {
 class Delete : public test::Library {
 protected:
     void delete_selected() { driver->click(*w().超级按钮删除); }
+    // The backup before it succeeds; the delete itself fails.
+    static void fail_recycling() {
+        fault_seam::arm([](fault_seam::FileCall call, std::string_view, std::uint64_t) {
+            return call == fault_seam::FileCall::recycle_file;
+        });
+    }
 };
 
 TEST_F(Delete, AskedAndConfirmedRemovesTheFileAndTheItem) {
@@ -252,7 +258,7 @@ TEST_F(Delete, QuietStillAsksButSaysNothingAfterwards) {
     EXPECT_EQ(shown().size(), 1u);
 
     select(saved(), "t");
-    fault_seam::fail_paths_containing("t.bin");
+    fail_recycling();
     driver->answer_message_box(result_ok);
     delete_selected();
     EXPECT_EQ(shown().size(), 1u);
@@ -263,7 +269,7 @@ TEST_F(Delete, AFailedDeleteKeepsTheItemAndSaysSo) {
     put_saved_box("s", "template");
     start_library("别的箱子");
     select(saved(), "s");
-    fault_seam::fail_paths_containing("s.bin");
+    fail_recycling();
     driver->answer_message_box(result_ok);
 
     delete_selected();
