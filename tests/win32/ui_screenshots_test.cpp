@@ -1,5 +1,5 @@
 // Pictures of the window for a person to look at: both pages, both pop-up
-// menus and a tool-tip. Not part of the test run; tools/screenshots runs it
+// menus and a tool-tip, in Chinese and in English ("-en"). Not part of the test run; tools/screenshots runs it
 // with KISTVAR_SCREENSHOTS naming the folder for the bitmaps.
 #include <gtest/gtest.h>
 
@@ -10,6 +10,7 @@
 #include <fstream>
 #include <string>
 
+#include "language/language.h"
 #include "support/driver.h"
 #include "ui/main_window.h"
 
@@ -95,14 +96,16 @@ void fill(ui::MainWindow& w) {
     w.超级按钮更换->set_disabled(true);
 }
 
-TEST(Screenshots, DISABLED_EveryLookOfTheWindow) {
+// Every look in one language; the pictures' names end in `suffix`.
+void photograph_every_look(language::Language speaking, const std::string& suffix) {
+    language::set_current(speaking);
     auto window = ui::create_main_window();
     auto driver = make_driver(*window);
     ui::MainWindow& w = *window;
     fill(w);
     driver->click_item(*w.超级列表框我的箱子, 0);
     let_the_window_paint(800);
-    save_screen("library-page");
+    save_screen("library-page" + suffix);
 
     auto point_at = [&](ui::Control& control, int dx, int dy) {
         RECT area{};
@@ -112,13 +115,13 @@ TEST(Screenshots, DISABLED_EveryLookOfTheWindow) {
     };
     point_at(*w.超级列表框我的箱子, 40, 50);
     {
-        MenuPhotographer photographer("menu-box-selected");
+        MenuPhotographer photographer("menu-box-selected" + suffix);
         w.超级列表框我的箱子->on_right_click = [&] { w.右键菜单->popup(); };
         driver->right_click_item(*w.超级列表框我的箱子, 1);
     }
     point_at(*w.超级列表框保存箱子, 100, 200);
     {
-        MenuPhotographer photographer("menu-no-selection");
+        MenuPhotographer photographer("menu-no-selection" + suffix);
         w.超级列表框保存箱子->on_right_click = [&] { w.无选项右键菜单->popup(); };
         driver->right_click_item(*w.超级列表框保存箱子, -1);
     }
@@ -129,13 +132,13 @@ TEST(Screenshots, DISABLED_EveryLookOfTheWindow) {
     let_the_window_paint(200);
     SetCursorPos(button.left + 24, button.top + 24);
     let_the_window_paint(1500);
-    save_screen("tool-tip");
+    save_screen("tool-tip" + suffix);
     SetCursorPos(5, 5);
 
     w.超级列表框我的箱子->set_view_style(ui::ListView::large_icons);
     fill(w);
     let_the_window_paint(500);
-    save_screen("large-icons");
+    save_screen("large-icons" + suffix);
 
     w.选择夹1->set_current_page(1);
     w.组合框1->set_current_index(0);
@@ -144,9 +147,16 @@ TEST(Screenshots, DISABLED_EveryLookOfTheWindow) {
     w.组合框4->set_current_index(0);
     w.编辑框存档路径->set_content("C:\\users\\player\\Documents\\My Games\\Runic Games\\Torchlight 2\\save");
     w.编辑框箱子路径->set_content("C:\\users\\player\\Documents\\My Games\\Runic Games\\Torchlight 2\\save\\box");
-    w.超级按钮高级->set_tool_tip_text("返回");
+    w.组合框5->set_current_index(speaking == language::Language::english ? 1 : 0);
+    w.超级按钮高级->set_tool_tip_text(language::text(language::Text::back_tip));
     let_the_window_paint(800);
-    save_screen("options-page");
+    save_screen("options-page" + suffix);
+}
+
+TEST(Screenshots, DISABLED_EveryLookOfTheWindow) {
+    photograph_every_look(language::Language::chinese, "");
+    photograph_every_look(language::Language::english, "-en");
+    language::set_current(language::Language::chinese);
 }
 
 }  // namespace
