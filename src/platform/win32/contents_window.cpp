@@ -143,10 +143,12 @@ void Win32ContentsWindow::show_rows(const std::vector<std::string>& columns, con
             const std::wstring caption = widen(columns[at]);
             LVCOLUMNW column{};
             column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
-            // The name gets the room; the numbers and the place a narrow column each.
-            const bool narrow_column = at >= count - 3;
-            column.fmt = narrow_column && at < count - 1 ? LVCFMT_RIGHT : LVCFMT_LEFT;
-            column.cx = scaled(narrow_column ? 72 : (count == 5 && at == 0 ? 140 : 220));
+            // The name gets the room; the numbers a narrow column each, and the
+            // place one wide enough for the longest tab's name ("Consumables 40").
+            const bool number_column = at >= count - 3 && at < count - 1;
+            const bool place_column = at == count - 1;
+            column.fmt = number_column ? LVCFMT_RIGHT : LVCFMT_LEFT;
+            column.cx = scaled(number_column ? 72 : place_column ? 100 : (count == 5 && at == 0 ? 140 : 200));
             column.pszText = const_cast<wchar_t*>(caption.c_str());
             SendMessageW(list_, LVM_INSERTCOLUMNW, at, reinterpret_cast<LPARAM>(&column));
         }
