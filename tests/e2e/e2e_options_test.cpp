@@ -1,6 +1,11 @@
 // The options page on the real window: opening and leaving it, Save, Cancel,
-// and the folder chooser.
+// the folder chooser, and the language.
 #include "e2e/e2e_fixture.h"
+
+#include <windows.h>
+
+#include "platform/win32/controls_menu.h"
+#include "platform/win32/wide_text.h"
 
 namespace kistvar::test {
 namespace {
@@ -110,6 +115,47 @@ TEST_F(Options, FolderChooserFillsTheEditBoxAndCancelKeepsIt) {
     driver->click(*w().按钮选择存档路径);
     EXPECT_EQ(w().编辑框存档路径->content(), save_folder);
     EXPECT_EQ(stored("路径", "箱子"), box_folder) << "nothing is stored before Save";
+}
+
+// What the real window shows in words: the title, a label, a drop-down's
+// first item, a sub-menu's header and an item in it, the status bar's caption.
+std::vector<std::string> words_shown(ui::MainWindow& w) {
+    HWND frame = reinterpret_cast<HWND>(w.window->window_handle());
+    wchar_t text[128] = {};
+    std::vector<std::string> words;
+    GetWindowTextW(frame, text, 128);
+    words.push_back(win32::narrow(text));
+    for (const wchar_t* label : {L"存档路径：", L"Saves:"})
+        if (FindWindowExW(frame, nullptr, nullptr, label)) words.push_back(win32::narrow(label));
+    SendMessageW(reinterpret_cast<HWND>(w.组合框3->window_handle()), CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(text));
+    words.push_back(win32::narrow(text));
+    HMENU menu = dynamic_cast<win32::Win32Menu&>(*w.无选项右键菜单).handle();
+    GetMenuStringW(menu, 0, text, 128, MF_BYPOSITION);
+    words.push_back(win32::narrow(text));
+    GetMenuStringW(menu, dynamic_cast<win32::Win32MenuItem&>(*w.逆向排序).command_id(), text, 128, MF_BYCOMMAND);
+    words.push_back(win32::narrow(text));
+    words.push_back(w.状态条1->status_text(0));
+    return words;
+}
+
+TEST_F(Options, SaveSwitchesTheLanguageAtOnceInBothDirectionsKeepingWhatIsShown) {
+    w().组合框3->set_current_index(1);
+    w().组合框5->set_current_index(1);
+    driver->click(*w().按钮保存);
+    EXPECT_EQ(stored("显示", "语言"), "en");
+    EXPECT_EQ(words_shown(w()), (std::vector<std::string>{"Kistvar for Torchlight 2  v4.0", "Saves:", "Small icons",
+                                                          "View", "Z to A", "In the slot:"}));
+    EXPECT_EQ(w().超级按钮高级->tool_tip_text(), "Back");
+    EXPECT_EQ(w().组合框3->current_index(), 1) << "the drop-downs keep their choice";
+    EXPECT_EQ(w().组合框3->item_value(1), 0);
+    EXPECT_TRUE(save_screenshot("options-switched-to-english"));
+
+    w().组合框5->set_current_index(0);
+    driver->click(*w().按钮保存);
+    EXPECT_EQ(stored("显示", "语言"), "zh");
+    EXPECT_EQ(words_shown(w()), (std::vector<std::string>{"《火炬之光2》Kistvar  v4.0", "存档路径：", "小图标", "查看",
+                                                          "逆向排序", "当前使用箱子："}));
+    EXPECT_EQ(w().超级按钮高级->tool_tip_text(), "返回");
 }
 
 }  // namespace
