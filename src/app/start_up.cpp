@@ -92,6 +92,9 @@ void readme_button(App&) {
 int program_entry() {
     // The path table lives in the App beside the window it reaches, so the
     // window is made first; nothing can be seen of either before the created event.
+    // Built in Windows' language, the window needs no second wording at start
+    // unless the player stored another.
+    language::set_current(language::of_user_interface());
     std::unique_ptr<ui::MainWindow> window = ui::create_main_window();
     App app{State{}, *window};
     register_cleanup([&app] { release(app.state); });
