@@ -136,7 +136,7 @@ TEST_F(LanguageSwitch, SaveSpeaksTheChoiceAtOnceEverywhereAndCancelRestoresIt) {
 
     driver->click(*w().超级按钮高级);
     driver->click_item(*w().超级列表框我的箱子, 0);
-    EXPECT_EQ(w().箱子内容->summary(), "mine: items 1 (gear 1, consumables 0, spells 0)");
+    EXPECT_EQ(w().箱子内容->summary(), "mine: 1 item(s) (gear 1, consumables 0, spells 0)");
     driver->click(*w().超级按钮新建);
     EXPECT_EQ(titles(*w().超级列表框我的箱子),
               (std::vector<std::string>{"mine", "MYBOX 2012-10-23 14.05.00"}));
