@@ -185,7 +185,7 @@ void measure_swap(App& app, const BenchLibrary& library, int rounds) {
         marker_writes.push_back(seconds_of([&] {
             for (int n = 0; n < operations_per_round; ++n) {
                 app.state.paths[in_use_marker] = titles[n % 2];
-                write_in_use_marker(app);
+                write_in_use_marker(app, app.state.paths[in_use_marker]);
             }
         }));
     }

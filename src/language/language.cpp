@@ -1,7 +1,6 @@
 #include "language/language.h"
 
 #include <array>
-#include <cstdio>
 
 #include "language/text_table.h"
 #include "platform/user_language.h"
@@ -73,11 +72,7 @@ std::string filled(std::string_view pattern, std::initializer_list<Fill> fills) 
 std::string text(Text id, std::initializer_list<Fill> fills) { return filled(text(id), fills); }
 
 std::string time_title(const DateTime& moment) {
-    if (current_language == Language::chinese) return time_to_text(moment);
-    char sortable[64];
-    std::snprintf(sortable, sizeof sortable, "%04d-%02d-%02d %02d.%02d.%02d", moment.year, moment.month,
-                  moment.day, moment.hour, moment.minute, moment.second);
-    return sortable;
+    return current_language == Language::chinese ? time_to_text(moment) : sortable_time_text(moment);
 }
 
 }  // namespace kistvar::language

@@ -1,7 +1,6 @@
 #include "library/backups.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <vector>
 
 #include "library/box_paths.h"
@@ -16,13 +15,6 @@ namespace {
 
 constexpr int shell_action_open = 4;
 constexpr std::string_view stamp_shape = "0000-00-00 00.00.00 ";
-
-std::string time_stamp(const DateTime& moment) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d.%02d.%02d ", moment.year, moment.month, moment.day,
-                  moment.hour, moment.minute, moment.second);
-    return text;
-}
 
 // Only files named as this program names backups are counted and removed;
 // anything else the player puts in the folder stays.
@@ -52,7 +44,7 @@ bool copy_into_backups(const std::string& folder, std::string_view file, std::st
     std::string content;
     if (!read_whole_file(file, content)) return false;
     if (!file_exists(folder)) create_folder(folder);
-    const std::string stem = folder + "\\" + time_stamp(current_time()) + std::string(title);
+    const std::string stem = folder + "\\" + sortable_time_text(current_time()) + " " + std::string(title);
     for (int serial = 1;; ++serial) {
         const std::string target = stem + (serial == 1 ? "" : " (" + std::to_string(serial) + ")") + ".bin";
         if (file_exists(target)) continue;

@@ -55,8 +55,8 @@ bool rename_box_in_use(App& app, const std::string& old_title, const std::string
             return refuse(app, old_title, messages::title_taken_reason(new_title));
     }
     app.state.paths[in_use_marker] = new_title;
-    write_in_use_marker(app);
-    app.w.状态条1->set_status_text(1, new_title);
+    write_in_use_marker(app, new_title);
+    show_in_use_marker(app);
     return true;
 }
 

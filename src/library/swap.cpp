@@ -11,8 +11,6 @@
 #include "library/messages.h"
 #include "library/stash_questions.h"
 #include "platform/files.h"
-#include "platform/settings_file.h"
-#include "settings/setting_keys.h"
 #include "settings/settings_procedures.h"
 
 namespace kistvar {
@@ -34,12 +32,6 @@ int find_in_use_item(const App& app, const ui::ListView& list, const std::string
 
 void set_status(App& app, const std::string& text) {
     app.w.状态条1->set_status_text(1, text);
-}
-
-// Writes the marker to MYBOX.ini only, and says whether it got there.
-bool store_marker(const App& app, std::string_view marker) {
-    const setting_keys::Key& key = setting_keys::in_use_marker;
-    return write_setting(app.state.settings_file_path, key.section, key.name, marker);
 }
 
 // The item of the box in use takes the title it has now and the picture.
@@ -88,13 +80,13 @@ bool send_box_in_use_home(App& app, const std::string& home) {
 void undo_swap(App& app, const std::string& previous, const std::string& home, bool marker_moved_on) {
     if (previous == other_box_marker) {
         // The slot still holds the copy it held.
-        if (marker_moved_on) store_marker(app, other_box_marker);
+        if (marker_moved_on) write_in_use_marker(app, other_box_marker);
         messages::show(messages::swap_move_failed());
         return;
     }
     const std::string parked_at = my_box_file(app, home);
     const std::string back_under = marker_moved_on ? home : previous;
-    if ((!marker_moved_on || store_marker(app, home)) && move_file(parked_at, stash_file(app))) {
+    if ((!marker_moved_on || write_in_use_marker(app, home)) && move_file(parked_at, stash_file(app))) {
         if (back_under != previous) {
             show_in_use_item_as(app, previous, back_under, in_use_picture);
             app.state.paths[in_use_marker] = back_under;
@@ -105,7 +97,7 @@ void undo_swap(App& app, const std::string& previous, const std::string& home, b
     }
     show_in_use_item_as(app, previous, home, ordinary_picture);
     app.state.paths[in_use_marker] = std::string(other_box_marker);
-    store_marker(app, other_box_marker);
+    write_in_use_marker(app, other_box_marker);
     show_in_use_marker(app);
     messages::show(messages::swap_rollback_failed(home, parked_at));
 }
@@ -153,7 +145,7 @@ void swap(App& app) {
     if (previous_is_my_box && !send_box_in_use_home(app, home)) return;
 
     const std::string next = chosen_is_my_box ? title : std::string(other_box_marker);
-    const bool named = next == previous || store_marker(app, next);
+    const bool named = next == previous || write_in_use_marker(app, next);
     // A my box moves into the slot; a saved box is a template and is copied.
     const bool put_in = named && (chosen_is_my_box ? move_file(my_box_file(app, title), stash_file(app))
                                                    : copy_file(saved_box_file(app, title), stash_file(app)));

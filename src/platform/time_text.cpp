@@ -1,6 +1,7 @@
 #include "platform/time_text.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace kistvar {
 namespace {
@@ -40,6 +41,13 @@ std::string shortest_time_text(const DateTime& moment) {
 }
 
 }  // namespace
+
+std::string sortable_time_text(const DateTime& moment) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d.%02d.%02d", moment.year, moment.month, moment.day,
+                  moment.hour, moment.minute, moment.second);
+    return text;
+}
 
 std::string time_to_text(const DateTime& moment, int format) {
     switch (std::clamp(format, 1, 3)) {

@@ -16,4 +16,8 @@ DateTime current_time();
 // 3: hour, minute, second. Above 3 counts as 3, 0 or below as 1.
 std::string time_to_text(const DateTime& moment, int format = 1);
 
+// "2026-12-08 07.09.33": every unit, zero-padded, so such texts sort by time;
+// no colon, so it may stand in a file name.
+std::string sortable_time_text(const DateTime& moment);
+
 }  // namespace kistvar

@@ -46,8 +46,8 @@ std::string read_folder_key(std::string_view file_bytes, const setting_keys::Key
     return value == key_missing ? in_documents(default_in_documents) : value;
 }
 
-void write_key(const App& app, const setting_keys::Key& key, std::string_view value) {
-    write_setting(app.state.settings_file_path, key.section, key.name, value);
+bool write_key(const App& app, const setting_keys::Key& key, std::string_view value) {
+    return write_setting(app.state.settings_file_path, key.section, key.name, value);
 }
 
 // The combo boxes take the stored index as the leading number of the text,
@@ -182,8 +182,8 @@ void show_in_use_marker(App& app) {
                                                            : marker);
 }
 
-void write_in_use_marker(App& app) {
-    write_key(app, setting_keys::in_use_marker, app.state.paths[in_use_marker]);
+bool write_in_use_marker(const App& app, std::string_view marker) {
+    return write_key(app, setting_keys::in_use_marker, marker);
 }
 
 }  // namespace kistvar

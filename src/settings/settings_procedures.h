@@ -22,8 +22,9 @@ bool load_settings(App& app, std::string* unreadable_reason = nullptr);
 void store_options(App& app);
 void store_display_state(App& app);  // view, sort and the in-use marker; on destroy
 
-// Writes the in-use marker at once (after a swap or a rename of the box in use).
-void write_in_use_marker(App& app);
+// Writes this in-use marker to MYBOX.ini only, at once; false when it did not
+// get there.
+bool write_in_use_marker(const App& app, std::string_view marker);
 // The in-use marker in the status bar ("别的箱子" in the words of the language).
 void show_in_use_marker(App& app);
 

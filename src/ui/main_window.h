@@ -3,6 +3,9 @@
 #pragma once
 
 #include <memory>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 #include "ui/contents_window.h"
 #include "ui/controls.h"
@@ -22,6 +25,12 @@ struct MainWindow {
     // button's tool-tip, the status bar's second part, the contents window's
     // summary and columns) are the logic's to give again.
     virtual void show_texts() = 0;
+
+    // Controls by their layout names, for a backend that walks the layout.
+    // The menu items' places are filled while a backend builds its menus.
+    std::vector<std::pair<std::string_view, std::unique_ptr<MenuItem>*>> menu_item_places();
+    std::vector<std::pair<std::string_view, ImageButton*>> image_buttons();
+    std::vector<std::pair<std::string_view, ComboBox*>> combo_boxes();
 
     std::unique_ptr<Window> window;
     std::unique_ptr<TabControl> 选择夹1;

@@ -215,8 +215,7 @@ TEST_F(Settings, StoreDisplayStateWritesViewSortAndMarkerFromTheTable) {
 
 TEST_F(Settings, TheInUseMarkerIsWrittenAloneAndAtOnce) {
     load_settings(*app);
-    app->state.paths[in_use_marker] = "新箱子";
-    write_in_use_marker(*app);
+    EXPECT_TRUE(write_in_use_marker(*app, "新箱子"));
     EXPECT_EQ(settings_bytes(), gb18030::from_utf8("[状态]\r\n正在使用=新箱子\r\n"));
 }
 

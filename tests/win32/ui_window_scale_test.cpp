@@ -140,9 +140,8 @@ int room_beside_text(layout::Kind kind) {
 }
 
 TEST_F(WindowScale, EveryCaptionFitsItsControlInBothLanguagesAtEveryScale) {
-    const std::map<std::string_view, ui::ComboBox*> combo_boxes = {
-        {"组合框1", w().组合框1.get()}, {"组合框2", w().组合框2.get()}, {"组合框3", w().组合框3.get()},
-        {"组合框4", w().组合框4.get()}, {"组合框5", w().组合框5.get()}};
+    const auto named_combo_boxes = w().combo_boxes();
+    const std::map<std::string_view, ui::ComboBox*> combo_boxes(named_combo_boxes.begin(), named_combo_boxes.end());
     HWND bar = handle(*w().状态条1);
     for (const auto language : {language::Language::english, language::Language::chinese}) {
         language::set_current(language);

@@ -66,11 +66,7 @@ MainWindow::MainWindow() {
     按钮保存 = push_button("按钮保存");
     按钮取消 = push_button("按钮取消");
 
-    const std::pair<std::string_view, std::unique_ptr<ui::MenuItem>*> menu_items[] = {
-        {"更换", &更换}, {"另存为", &另存为}, {"重命名", &重命名}, {"删除", &删除}, {"查看内容", &查看内容},
-        {"小图标", &小图标}, {"大图标", &大图标}, {"正向排序", &正向排序}, {"逆向排序", &逆向排序},
-        {"刷新", &刷新}, {"打开该文件夹", &打开该文件夹}, {"打开备份文件夹", &打开备份文件夹},
-    };
+    const auto menu_items = menu_item_places();
     for (const auto& [name, item] : menu_items) *item = std::make_unique<MenuItem>();
     // A menu offers the items its layout lists (separators and sub-menu headers are not items).
     auto items_of = [&](std::string_view menu_name) {
@@ -102,12 +98,7 @@ void MainWindow::show_texts() {
         for (const auto& entry : ui::layout::menu_items(menu))
             if (!entry.separator()) texts[std::string(entry.name)] = text(entry.caption);
     texts["箱子内容"] = text(ui::layout::contents_title);
-    const std::pair<std::string_view, ui::ImageButton*> image_buttons[] = {
-        {"超级按钮说明", 超级按钮说明.get()}, {"超级按钮高级", 超级按钮高级.get()}, {"超级按钮新建", 超级按钮新建.get()},
-        {"超级按钮更换", 超级按钮更换.get()}, {"超级按钮另存", 超级按钮另存.get()}, {"超级按钮删除", 超级按钮删除.get()},
-        {"超级按钮刷新", 超级按钮刷新.get()}, {"超级按钮内容", 超级按钮内容.get()},
-    };
-    for (const auto& [name, button] : image_buttons) button->set_tool_tip_text(texts.at(std::string(name)));
+    for (const auto& [name, button] : image_buttons()) button->set_tool_tip_text(texts.at(std::string(name)));
     状态条1->set_status_text(0, text(ui::layout::status_part0_text));
 }
 

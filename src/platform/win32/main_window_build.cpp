@@ -286,12 +286,7 @@ void Win32MainWindow::create_menus() {
     MenuItemsByName items;
     右键菜单 = build_menu("右键菜单", items);
     无选项右键菜单 = build_menu("无选项右键菜单", items);
-    const std::pair<std::string_view, std::unique_ptr<ui::MenuItem>*> places[] = {
-        {"更换", &更换},     {"另存为", &另存为},     {"重命名", &重命名},     {"删除", &删除},     {"查看内容", &查看内容},
-        {"小图标", &小图标}, {"大图标", &大图标},     {"正向排序", &正向排序}, {"逆向排序", &逆向排序},
-        {"刷新", &刷新},     {"打开该文件夹", &打开该文件夹}, {"打开备份文件夹", &打开备份文件夹},
-    };
-    for (const auto& [item_name, place] : places) *place = std::move(items.at(item_name));
+    for (const auto& [item_name, place] : menu_item_places()) *place = std::move(items.at(item_name));
 }
 
 }  // namespace kistvar::win32

@@ -42,19 +42,10 @@ void Win32MainWindow::show_texts() {
     set_text(window_, layout::window_title);
     for (const auto& [name, control] : captioned_) set_text(control, layout::control(name).caption);
 
-    const std::pair<std::string_view, ui::ImageButton*> image_buttons[] = {
-        {"超级按钮说明", 超级按钮说明.get()}, {"超级按钮高级", 超级按钮高级.get()}, {"超级按钮新建", 超级按钮新建.get()},
-        {"超级按钮更换", 超级按钮更换.get()}, {"超级按钮另存", 超级按钮另存.get()}, {"超级按钮删除", 超级按钮删除.get()},
-        {"超级按钮刷新", 超级按钮刷新.get()}, {"超级按钮内容", 超级按钮内容.get()},
-    };
-    for (const auto& [name, button] : image_buttons)
+    for (const auto& [name, button] : image_buttons())
         button->set_tool_tip_text(language::text(layout::control(name).caption));
 
-    const std::pair<std::string_view, ui::ComboBox*> combo_boxes[] = {
-        {"组合框1", 组合框1.get()}, {"组合框2", 组合框2.get()}, {"组合框3", 组合框3.get()},
-        {"组合框4", 组合框4.get()}, {"组合框5", 组合框5.get()},
-    };
-    for (const auto& [name, combo] : combo_boxes)
+    for (const auto& [name, combo] : combo_boxes())
         dynamic_cast<Win32ComboBox&>(*combo).show_item_texts(layout::control(name).items);
 
     for (const auto& [menu, name] : menu_names_) show_menu_texts(menu, name);
