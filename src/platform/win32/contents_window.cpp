@@ -132,38 +132,38 @@ void Win32ContentsWindow::set_summary(std::string_view text) {
 
 void Win32ContentsWindow::show_rows(const std::vector<std::string>& columns, const std::vector<ui::Row>& rows) {
     if (!window_) return;
-    SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
-    if (columns != columns_) {
-        while (SendMessageW(list_, LVM_DELETECOLUMN, 0, 0)) {
-        }
-        RECT client{};
-        GetClientRect(list_, &client);
-        const int count = static_cast<int>(columns.size());
-        for (int at = 0; at < count; ++at) {
-            const std::wstring caption = widen(columns[at]);
-            LVCOLUMNW column{};
-            column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
-            // The name gets the room; the numbers a narrow column each, and the
-            // place one wide enough for the longest tab's name ("Consumables 40").
-            const bool number_column = at >= count - 3 && at < count - 1;
-            const bool place_column = at == count - 1;
-            column.fmt = number_column ? LVCFMT_RIGHT : LVCFMT_LEFT;
-            column.cx = scaled(number_column ? 72 : place_column ? 100 : (count == 5 && at == 0 ? 140 : 200));
-            column.pszText = const_cast<wchar_t*>(caption.c_str());
-            SendMessageW(list_, LVM_INSERTCOLUMNW, at, reinterpret_cast<LPARAM>(&column));
-        }
-        columns_ = columns;
-    }
+    if (columns != columns_) show_columns(columns);
     rows_ = rows;
     order_.resize(rows_.size());
     std::iota(order_.begin(), order_.end(), 0);
     sorted_column_ = -1;
     fill_list();
-    SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(list_, nullptr, TRUE);
 }
 
+void Win32ContentsWindow::show_columns(const std::vector<std::string>& columns) {
+    SendMessageW(list_, WM_SETREDRAW, FALSE, 0);  // fill_list, which follows, turns it on
+    while (SendMessageW(list_, LVM_DELETECOLUMN, 0, 0)) {
+    }
+    const int count = static_cast<int>(columns.size());
+    for (int at = 0; at < count; ++at) {
+        const std::wstring caption = widen(columns[at]);
+        LVCOLUMNW column{};
+        column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
+        // The name gets the room; the numbers a narrow column each, and the
+        // place one wide enough for the longest tab's name ("Consumables 40").
+        const bool number_column = at >= count - 3 && at < count - 1;
+        const bool place_column = at == count - 1;
+        column.fmt = number_column ? LVCFMT_RIGHT : LVCFMT_LEFT;
+        column.cx = scaled(number_column ? 72 : place_column ? 100 : (count == 5 && at == 0 ? 140 : 200));
+        column.pszText = const_cast<wchar_t*>(caption.c_str());
+        SendMessageW(list_, LVM_INSERTCOLUMNW, at, reinterpret_cast<LPARAM>(&column));
+    }
+    columns_ = columns;
+}
+
+// The rows in order_, drawn once when all are in.
 void Win32ContentsWindow::fill_list() {
+    SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
     SendMessageW(list_, LVM_DELETEALLITEMS, 0, 0);
     SendMessageW(list_, LVM_SETITEMCOUNT, static_cast<WPARAM>(order_.size()), 0);
     for (std::size_t position = 0; position < order_.size(); ++position) {
@@ -179,6 +179,8 @@ void Win32ContentsWindow::fill_list() {
                          reinterpret_cast<LPARAM>(&item));
         }
     }
+    SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list_, nullptr, TRUE);
 }
 
 std::vector<ui::Row> Win32ContentsWindow::shown_rows() const {
@@ -192,10 +194,7 @@ void Win32ContentsWindow::sort_by(int column) {
     descending_ = column == sorted_column_ && !descending_;
     sorted_column_ = column;
     order_ = ui::row_order(rows_, column, descending_);
-    SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
     fill_list();
-    SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(list_, nullptr, TRUE);
 }
 
 void Win32ContentsWindow::request_step() {

@@ -49,6 +49,7 @@ private:
     void create_children();
     void show_cue();
     void lay_out();
+    void show_columns(const std::vector<std::string>& columns);
     void fill_list();
     void sort_by(int column);
 
