@@ -45,8 +45,26 @@ public:
     std::function<void(int row)> on_row_double_clicked;
 };
 
-// Orders rows by one column: numbers by value, other cells as text; an empty
-// cell first. Keeps the order of equal rows. Returns the indexes in their new order.
-std::vector<int> row_order(const std::vector<Row>& rows, int column, bool descending);
+// The rows a contents window shows, in the order its headers chose. A click
+// on a header orders the rows by that column (numbers by value, other cells
+// as text, an empty cell first, equal rows kept in their order); a second
+// click on the same header turns the order round.
+class SortedRows {
+public:
+    void show(std::vector<Row> rows);  // in the order given, no header chosen
+    void clear() { show({}); }
+    void sort_by(int column);
+    std::size_t size() const { return order_.size(); }
+    const Row& shown_at(std::size_t position) const { return rows_[order_[position]]; }
+    // The row's index in the last show(), or -1 for a position past the end.
+    int row_at(int position) const;
+    std::vector<Row> shown() const;
+
+private:
+    std::vector<Row> rows_;
+    std::vector<int> order_;  // shown position -> row
+    int sorted_column_ = -1;
+    bool descending_ = false;
+};
 
 }  // namespace kistvar::ui

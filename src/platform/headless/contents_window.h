@@ -37,10 +37,7 @@ private:
     std::string search_;
     std::string summary_;
     std::vector<std::string> columns_;
-    std::vector<ui::Row> rows_;
-    std::vector<int> order_;  // shown position -> row
-    int sorted_column_ = -1;
-    bool descending_ = false;
+    ui::SortedRows rows_;
 };
 
 }  // namespace kistvar::headless

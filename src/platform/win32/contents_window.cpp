@@ -3,7 +3,6 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <numeric>
 
 #include "platform/win32/controls_base.h"
 #include "platform/win32/controls_scale.h"
@@ -133,10 +132,7 @@ void Win32ContentsWindow::set_summary(std::string_view text) {
 void Win32ContentsWindow::show_rows(const std::vector<std::string>& columns, const std::vector<ui::Row>& rows) {
     if (!window_) return;
     if (columns != columns_) show_columns(columns);
-    rows_ = rows;
-    order_.resize(rows_.size());
-    std::iota(order_.begin(), order_.end(), 0);
-    sorted_column_ = -1;
+    rows_.show(rows);
     fill_list();
 }
 
@@ -161,13 +157,13 @@ void Win32ContentsWindow::show_columns(const std::vector<std::string>& columns) 
     columns_ = columns;
 }
 
-// The rows in order_, drawn once when all are in.
+// The rows in their shown order, drawn once when all are in.
 void Win32ContentsWindow::fill_list() {
     SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
     SendMessageW(list_, LVM_DELETEALLITEMS, 0, 0);
-    SendMessageW(list_, LVM_SETITEMCOUNT, static_cast<WPARAM>(order_.size()), 0);
-    for (std::size_t position = 0; position < order_.size(); ++position) {
-        const ui::Row& row = rows_[order_[position]];
+    SendMessageW(list_, LVM_SETITEMCOUNT, static_cast<WPARAM>(rows_.size()), 0);
+    for (std::size_t position = 0; position < rows_.size(); ++position) {
+        const ui::Row& row = rows_.shown_at(position);
         for (std::size_t column = 0; column < row.size(); ++column) {
             std::wstring cell = widen(row[column]);
             LVITEMW item{};
@@ -183,17 +179,10 @@ void Win32ContentsWindow::fill_list() {
     InvalidateRect(list_, nullptr, TRUE);
 }
 
-std::vector<ui::Row> Win32ContentsWindow::shown_rows() const {
-    std::vector<ui::Row> shown;
-    for (int row : order_) shown.push_back(rows_[row]);
-    return shown;
-}
+std::vector<ui::Row> Win32ContentsWindow::shown_rows() const { return rows_.shown(); }
 
-// A second click on the same header turns the order round.
 void Win32ContentsWindow::sort_by(int column) {
-    descending_ = column == sorted_column_ && !descending_;
-    sorted_column_ = column;
-    order_ = ui::row_order(rows_, column, descending_);
+    rows_.sort_by(column);
     fill_list();
 }
 
@@ -237,9 +226,8 @@ LRESULT Win32ContentsWindow::handle(UINT message, WPARAM wparam, LPARAM lparam) 
         if (header.code == LVN_COLUMNCLICK) {
             sort_by(reinterpret_cast<const NMLISTVIEW*>(lparam)->iSubItem);
         } else if (header.code == NM_DBLCLK) {
-            const int position = reinterpret_cast<const NMITEMACTIVATE*>(lparam)->iItem;
-            if (position >= 0 && static_cast<std::size_t>(position) < order_.size() && on_row_double_clicked)
-                on_row_double_clicked(order_[position]);
+            const int row = rows_.row_at(reinterpret_cast<const NMITEMACTIVATE*>(lparam)->iItem);
+            if (row >= 0 && on_row_double_clicked) on_row_double_clicked(row);
         }
         return 0;
     }
@@ -258,8 +246,6 @@ LRESULT Win32ContentsWindow::handle(UINT message, WPARAM wparam, LPARAM lparam) 
         window_ = search_ = summary_ = list_ = nullptr;
         columns_.clear();
         rows_.clear();
-        order_.clear();
-        sorted_column_ = -1;
         return 0;
     }
     return DefWindowProcW(window_, message, wparam, lparam);

@@ -60,10 +60,7 @@ private:
     HWND list_ = nullptr;
     bool filling_ = false;  // the search box's text set by the program, not typed
     std::vector<std::string> columns_;
-    std::vector<ui::Row> rows_;
-    std::vector<int> order_;  // shown position -> row
-    int sorted_column_ = -1;
-    bool descending_ = false;
+    ui::SortedRows rows_;
 };
 
 }  // namespace kistvar::win32
