@@ -9,17 +9,12 @@ namespace {
 constexpr std::string_view item_marker = "[ITEM]";
 constexpr std::string_view non_breaking_space = "\xC2\xA0";
 
+// Only the first "[ITEM]" takes the name: the game's templates hold one, and
+// a forged template of many would multiply a name to gigabytes.
 std::string apply_template(const std::string& name, std::string_view text) {
-    std::string result;
-    std::size_t at = 0;
-    bool used = false;
-    for (std::size_t found; (found = text.find(item_marker, at)) != std::string_view::npos;) {
-        result.append(text.substr(at, found - at)).append(name);
-        at = found + item_marker.size();
-        used = true;
-    }
-    if (!used) return name;
-    return result.append(text.substr(at));
+    const std::size_t found = text.find(item_marker);
+    if (found == std::string_view::npos) return name;
+    return std::string(text.substr(0, found)).append(name).append(text.substr(found + item_marker.size()));
 }
 
 // Decodes one UTF-8 sequence at `at`; a stray byte stands for itself.

@@ -7,8 +7,9 @@
 
 namespace kistvar::stash {
 
-// A template holding "[ITEM]" has it replaced by the name so far (prefix
-// first, then suffix); an empty template, or one without "[ITEM]", adds nothing.
+// A template holding "[ITEM]" has it (the first one) replaced by the name so
+// far (prefix first, then suffix); an empty template, or one without
+// "[ITEM]", adds nothing. A name is never longer than its three strings.
 std::string apply_templates(std::string name, std::string_view prefix, std::string_view suffix);
 
 // Drops the colour codes "|cAARRGGBB" and "|u" and turns non-breaking spaces

@@ -30,33 +30,41 @@ TEST(StashReader, TheEmptyImageOfANewBoxIsAnEmptyStash) {
 }
 
 TEST(StashReader, ItemsOfBothLayoutsWithNamesPlacesLevelsAndStacks) {
-    std::vector<StashItem> items = {
-        test::stash_item("Amulet", 24, 12, 37),
-        test::stash_item("|cFFFF0000Зелье|u\u00A0здоровья", 25, 40, 1, 87),
-        test::stash_item("Frost Bolt", 26, 1, 5),
+    struct Row {
+        StashItem stored;
+        const char* name;
+        Tab tab;
+        int place;
     };
-    items[0].prefix = "Red [ITEM]";
-    items[0].suffix = "[ITEM] of Regeneration";
-    items[2].prefix = "no marker here";
-    items[2].mods = 3;
+    std::vector<Row> rows = {
+        {test::stash_item("Amulet", 24, 12, 37), "Red Amulet of Regeneration", Tab::gear, 12},
+        {test::stash_item("|cFFFF0000Зелье|u\u00A0здоровья", 25, 40, 1, 87), "Зелье здоровья", Tab::consumables, 40},
+        {test::stash_item("Frost Bolt", 26, 1, 5), "Frost Bolt", Tab::spells, 1},
+        {test::stash_item("Twin", 26, 2), "Twin and [ITEM]", Tab::spells, 2},
+        // One cell past the tab's last, and one before its first: the game shows neither.
+        {test::stash_item("Lost ring", 24, 41), "Lost ring", Tab::gear, 0},
+        {test::stash_item("Lost bolt", 26, 0), "Lost bolt", Tab::spells, 0},
+    };
+    rows[0].stored.prefix = "Red [ITEM]";
+    rows[0].stored.suffix = "[ITEM] of Regeneration";
+    rows[2].stored.prefix = "no marker here";
+    rows[2].stored.mods = 3;
+    rows[3].stored.prefix = "[ITEM] and [ITEM]";  // only the first takes the name
+    std::vector<StashItem> stored;
+    for (const Row& row : rows) stored.push_back(row.stored);
     for (std::uint32_t version : {test::stash_version_old, test::stash_version_current}) {
-        SCOPED_TRACE(version);
-        stash::Contents contents = stash::read_stash(test::stash_file(items, version));
+        stash::Contents contents = stash::read_stash(test::stash_file(stored, version));
         ASSERT_EQ(contents.problem, Problem::none);
         EXPECT_EQ(contents.version, version);
-        ASSERT_EQ(contents.items.size(), 3u);
-        EXPECT_EQ(contents.items[0].name, "Red Amulet of Regeneration");
-        EXPECT_EQ(contents.items[0].tab, Tab::gear);
-        EXPECT_EQ(contents.items[0].place, 12);
-        EXPECT_EQ(contents.items[0].level, 37u);
-        EXPECT_EQ(contents.items[0].stack, 1u);
-        EXPECT_EQ(contents.items[1].name, "Зелье здоровья");
-        EXPECT_EQ(contents.items[1].tab, Tab::consumables);
-        EXPECT_EQ(contents.items[1].place, 40);
-        EXPECT_EQ(contents.items[1].stack, 87u);
-        EXPECT_EQ(contents.items[2].name, "Frost Bolt");
-        EXPECT_EQ(contents.items[2].tab, Tab::spells);
-        EXPECT_EQ(contents.items[2].place, 1);
+        ASSERT_EQ(contents.items.size(), rows.size());
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            SCOPED_TRACE(std::to_string(version) + " " + rows[i].name);
+            EXPECT_EQ(contents.items[i].name, rows[i].name);
+            EXPECT_EQ(contents.items[i].tab, rows[i].tab);
+            EXPECT_EQ(contents.items[i].place, rows[i].place);
+            EXPECT_EQ(contents.items[i].level, rows[i].stored.level);
+            EXPECT_EQ(contents.items[i].stack, rows[i].stored.stack);
+        }
     }
 }
 
