@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/fault_seam.h"
+#include "stash/stash_reader.h"
 #include "support/stash_writer.h"
 #include "support/temp_folder.h"
 
@@ -36,6 +37,24 @@ TEST(ContentsCache, ReadsAFileOnceUntilItChanges) {
     EXPECT_EQ(cache.contents_of(box)->items.at(0).name, "Axe");
 
     EXPECT_EQ(cache.contents_of(folder / "missing.bin")->problem, stash::Problem::cannot_read);
+}
+
+// Past its bound the cache lets go of the box asked for longest ago.
+TEST(ContentsCache, KeepsTheBoxesAskedForLastWithinItsBound) {
+    test::TempFolder folder;
+    for (const char* name : {"a", "b", "c"}) write_on_disk(folder / name, test::stash_holding(name));
+    const std::size_t one_box =
+        stash::estimated_size(stash::read_stash(test::stash_holding("a"))) + (folder / "a").size();
+    stash::ContentsCache cache(2 * one_box + one_box / 2);
+    cache.contents_of(folder / "a");
+    cache.contents_of(folder / "b");
+    cache.contents_of(folder / "a");
+    cache.contents_of(folder / "c");  // b goes
+    EXPECT_EQ(cache.reads(), 3u);
+    EXPECT_EQ(cache.contents_of(folder / "a")->items.at(0).name, "a");
+    EXPECT_EQ(cache.reads(), 3u);
+    EXPECT_EQ(cache.contents_of(folder / "b")->items.at(0).name, "b");
+    EXPECT_EQ(cache.reads(), 4u);
 }
 
 TEST(ContentsCache, AFileOverTheLimitIsRefusedWithoutBeingRead) {
