@@ -13,23 +13,31 @@ std::string number(std::size_t n) { return std::to_string(n); }
 using language::text;
 using T = language::Text;
 
+// "，另有 <k> 条物品记录无法读取（<reason>）".
+std::string damage_text(const stash::Contents& contents) {
+    return text(T::summary_damaged_records, {{"count", number(contents.damaged_records)},
+                                             {"reason", stash::problem_text(stash::Problem::damaged_record)}});
+}
+
 }  // namespace
 
 std::string box_summary(std::string_view title, const stash::Contents& contents) {
     if (!contents.readable())
         return text(T::summary_unreadable, {{"title", title}, {"reason", stash::problem_text(contents.problem)}});
-    if (contents.items.empty()) return text(T::summary_empty, {{"title", title}});
+    if (contents.item_count() == 0 && !contents.damaged()) return text(T::summary_empty, {{"title", title}});
     std::size_t gear = 0, consumables = 0, spells = 0;
     for (const stash::Item& item : contents.items) {
         gear += item.tab == stash::Tab::gear;
         consumables += item.tab == stash::Tab::consumables;
         spells += item.tab == stash::Tab::spells;
     }
-    return text(T::summary_items, {{"title", title},
-                                   {"count", number(contents.items.size())},
-                                   {"gear", number(gear)},
-                                   {"consumables", number(consumables)},
-                                   {"spells", number(spells)}});
+    std::string summary = text(T::summary_items, {{"title", title},
+                                                  {"count", number(contents.item_count())},
+                                                  {"gear", number(gear)},
+                                                  {"consumables", number(consumables)},
+                                                  {"spells", number(spells)}});
+    if (contents.damaged()) summary += damage_text(contents);
+    return summary;
 }
 
 std::string search_summary(std::size_t items, std::size_t boxes) {
@@ -45,15 +53,11 @@ std::string place_text(const stash::Item& item) {
     return text(T::place, {{"tab", stash::tab_name(item.tab)}, {"place", number(static_cast<std::size_t>(item.place))}});
 }
 
-std::string item_name_text(const stash::Item& item) {
-    return item.known_layout ? item.name : std::string(text(T::unknown_item));
-}
-
 std::string box_tip(std::string_view title, const stash::Contents& contents) {
-    if (!contents.readable() || contents.items.empty()) return box_summary(title, contents);
+    if (!contents.readable() || contents.items.empty() || contents.damaged()) return box_summary(title, contents);
     std::string tip = text(T::tip_items, {{"count", number(contents.items.size())}});
     for (std::size_t i = 0; i < contents.items.size() && i < names_in_tip; ++i)
-        tip += (i ? std::string(text(T::tip_separator)) : std::string()) + item_name_text(contents.items[i]);
+        tip += (i ? std::string(text(T::tip_separator)) : std::string()) + contents.items[i].name;
     if (contents.items.size() > names_in_tip) tip += "…";
     return tip;
 }

@@ -11,7 +11,8 @@
 namespace kistvar::contents {
 
 // "<title>：<n> 件物品（装备 <a>，消耗品 <b>，法术 <c>）", "<title>：空箱子" or
-// "<title>：不是可读的共享仓库文件（<reason>）".
+// "<title>：不是可读的共享仓库文件（<reason>）"; a box with damaged records
+// adds "，另有 <k> 条物品记录无法读取（<reason>）".
 std::string box_summary(std::string_view title, const stash::Contents& contents);
 // "<k> 件物品，在 <m> 个箱子里".
 std::string search_summary(std::size_t items, std::size_t boxes);
@@ -19,11 +20,9 @@ std::string search_summary(std::size_t items, std::size_t boxes);
 std::string search_progress(std::size_t boxes_done, std::size_t boxes);
 // "装备 12"; the empty text for an item without a known place.
 std::string place_text(const stash::Item& item);
-// The name shown for an item (a record of an unknown layout has none).
-std::string item_name_text(const stash::Item& item);
 // The info tip of a box in a list: "<n> 件物品：" and the first six names
-// joined by "、" (with "…" when there are more); an empty or unreadable box
-// gets its summary.
+// joined by "、" (with "…" when there are more); an empty, unreadable or
+// damaged box gets its summary.
 std::string box_tip(std::string_view title, const stash::Contents& contents);
 
 }  // namespace kistvar::contents

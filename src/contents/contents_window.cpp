@@ -23,9 +23,7 @@ std::vector<std::string> columns(bool with_box) {
 }
 
 ui::Row item_row(const stash::Item& item) {
-    const bool known = item.known_layout;
-    return {item_name_text(item), known ? std::to_string(item.stack) : "", known ? std::to_string(item.level) : "",
-            place_text(item)};
+    return {item.name, std::to_string(item.stack), std::to_string(item.level), place_text(item)};
 }
 
 void show_selected_box(App& app) {

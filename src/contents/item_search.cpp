@@ -51,7 +51,7 @@ bool ItemSearch::step(stash::ContentsCache& cache, std::size_t files) {
         bool hit = false;
         if (exists) {
             for (const stash::Item& item : cache.contents_of(box.path, facts)->items) {
-                if (!item.known_layout || item.folded_name.find(folded_text_) == std::string::npos) continue;
+                if (item.folded_name.find(folded_text_) == std::string::npos) continue;
                 found_.push_back({next_, item});
                 hit = true;
             }

@@ -103,6 +103,10 @@ const std::vector<TextEntry>& chinese_texts() {
         {Text::dropped_file_not_stash_question, "文件  {name}  不是可读的共享仓库文件（{reason}）。仍要导入吗？"},
         {Text::swapped_box_not_stash_question,
          "箱子  {title}  不是可读的共享仓库文件（{reason}）。游戏可能无法读取它。仍要更换吗？"},
+        {Text::dropped_file_damaged_question,
+         "文件  {name}  中有 {count} 条物品记录无法读取（{reason}），其余物品可以读取。仍要导入吗？"},
+        {Text::swapped_box_damaged_question,
+         "箱子  {title}  中有 {count} 条物品记录无法读取（{reason}）。游戏可能无法读取它。仍要更换吗？"},
 
         {Text::problem_cannot_read, "无法读取文件"},
         {Text::problem_too_short, "文件太短"},
@@ -126,10 +130,10 @@ const std::vector<TextEntry>& chinese_texts() {
         {Text::summary_unreadable, "{title}：不是可读的共享仓库文件（{reason}）"},
         {Text::summary_empty, "{title}：空箱子"},
         {Text::summary_items, "{title}：{count} 件物品（装备 {gear}，消耗品 {consumables}，法术 {spells}）"},
+        {Text::summary_damaged_records, "，另有 {count} 条物品记录无法读取（{reason}）"},
         {Text::search_summary, "{items} 件物品，在 {boxes} 个箱子里"},
         {Text::search_progress, "正在读取箱子 {done} / {count} …"},
         {Text::place, "{tab} {place}"},
-        {Text::unknown_item, "（未知物品）"},
         {Text::tip_items, "{count} 件物品："},
         {Text::tip_separator, "、"},
 

@@ -110,6 +110,12 @@ const std::vector<TextEntry>& english_texts() {
         {Text::swapped_box_not_stash_question,
          "The box  {title}  is not a readable shared stash ({reason}). The game may not be able to read it. "
          "Swap anyway?"},
+        {Text::dropped_file_damaged_question,
+         "The file  {name}  holds {count} item record(s) that cannot be read ({reason}); the other items can be "
+         "read. Import it anyway?"},
+        {Text::swapped_box_damaged_question,
+         "The box  {title}  holds {count} item record(s) that cannot be read ({reason}). The game may not be able "
+         "to read it. Swap anyway?"},
 
         {Text::problem_cannot_read, "cannot read the file"},
         {Text::problem_too_short, "file too short"},
@@ -133,10 +139,10 @@ const std::vector<TextEntry>& english_texts() {
         {Text::summary_unreadable, "{title}: not a readable shared stash ({reason})"},
         {Text::summary_empty, "{title}: empty"},
         {Text::summary_items, "{title}: {count} item(s) (gear {gear}, consumables {consumables}, spells {spells})"},
+        {Text::summary_damaged_records, "; {count} more item record(s) cannot be read ({reason})"},
         {Text::search_summary, "{items} item(s) found in {boxes} box(es)"},
         {Text::search_progress, "Reading box {done} of {count} …"},
         {Text::place, "{tab} {place}"},
-        {Text::unknown_item, "(unknown item)"},
         {Text::tip_items, "{count} item(s): "},
         {Text::tip_separator, ", "},
 

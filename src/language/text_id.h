@@ -35,7 +35,8 @@ enum class Text {
     save_as_prompt, save_as_failed, new_box_created, new_box_failed, rename_failed, delete_question,
     delete_failed, delete_succeeded, drop_not_single_box, drop_replace_question, drop_failed,
     options_box_folder_is_save_folder, game_running_question, backup_failed, backup_failed_reason,
-    dropped_file_not_stash_question, swapped_box_not_stash_question,
+    dropped_file_not_stash_question, swapped_box_not_stash_question, dropped_file_damaged_question,
+    swapped_box_damaged_question,
 
     // What a stash holds.
     problem_cannot_read, problem_too_short, problem_too_large, problem_unknown_version, problem_wrong_length,
@@ -44,8 +45,8 @@ enum class Text {
 
     // The contents window and the lists' tips.
     contents_title, search_cue, column_box, column_item, column_stack, column_level, column_place,
-    summary_unreadable, summary_empty, summary_items, search_summary, search_progress, place, unknown_item,
-    tip_items, tip_separator,
+    summary_unreadable, summary_empty, summary_items, summary_damaged_records, search_summary, search_progress,
+    place, tip_items, tip_separator,
 
     // Stops of the runtime.
     runtime_caption, runtime_error, runtime_error_code, runtime_error_message, out_of_memory, index_below_one,

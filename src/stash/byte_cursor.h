@@ -14,6 +14,7 @@ public:
     explicit ByteCursor(std::string_view bytes) : bytes_(bytes) {}
 
     bool ok() const { return ok_; }
+    std::size_t at() const { return at_; }  // bytes read so far
     std::size_t remaining() const { return ok_ ? bytes_.size() - at_ : 0; }
 
     std::uint64_t number(std::size_t width) {

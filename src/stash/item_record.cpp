@@ -10,9 +10,6 @@ namespace kistvar::stash {
 
 namespace {
 
-constexpr std::uint32_t old_version = 0x41;
-constexpr std::uint32_t current_version = 0x44;
-
 // A u16 count of UTF-16LE code units, then the units.
 std::string read_string(ByteCursor& cursor) {
     std::uint16_t units = cursor.u16();
@@ -31,23 +28,16 @@ constexpr TabCells tab_cells[] = {
 };
 constexpr int cells_per_tab = 40;
 
-void place_item(Item& item, std::uint16_t container, std::uint16_t cell) {
-    for (const TabCells& tab : tab_cells) {
-        if (tab.container != container) continue;
-        item.tab = tab.tab;
-        int place = cell - tab.first_cell;
-        item.place = place >= 0 && place < cells_per_tab ? place + 1 : 0;
-    }
+const TabCells* tab_of(std::uint16_t container) {
+    for (const TabCells& tab : tab_cells)
+        if (tab.container == container) return &tab;
+    return nullptr;
 }
 
 }  // namespace
 
-bool knows_record_layout(std::uint32_t version) {
-    return version == old_version || version == current_version;
-}
-
-std::optional<Item> read_item_record(std::string_view record, std::uint32_t version) {
-    const bool current = version == current_version;
+std::optional<ItemRecord> read_item_record(std::string_view record, std::uint32_t version) {
+    const bool current = version == version_current;
     ByteCursor cursor(record);
     if (current) cursor.skip(1);  // lead byte
     cursor.skip(8);               // item type id
@@ -58,17 +48,39 @@ std::optional<Item> read_item_record(std::string_view record, std::uint32_t vers
     if (current) cursor.skip(std::uint64_t{cursor.u32()} * 8);  // mod ids
     cursor.skip(29);
     cursor.skip(4);  // enchant count
+    const std::size_t cell_offset = cursor.at();
     std::uint16_t cell = cursor.u16();
     std::uint16_t container = cursor.u16();
     cursor.skip(95);  // flags and placement
-    Item item;
-    item.level = cursor.u32();
-    item.stack = cursor.u32();
+    ItemRecord read;
+    read.item.level = cursor.u32();
+    read.item.stack = cursor.u32();
     if (!cursor.ok()) return std::nullopt;
-    item.name = displayable_name(apply_templates(std::move(name), prefix, suffix));
-    item.folded_name = fold_case(item.name);
-    place_item(item, container, cell);
-    return item;
+    read.item.name = displayable_name(apply_templates(std::move(name), prefix, suffix));
+    read.item.folded_name = fold_case(read.item.name);
+    const Placement placement = placement_of(container, cell);
+    read.item.tab = placement.tab;
+    read.item.place = placement.place;
+    read.cell_offset = cell_offset;
+    return read;
+}
+
+std::size_t shortest_item_record(std::uint32_t version) {
+    const std::size_t lead_byte_and_mod_count = version == version_current ? 1 + 4 : 0;
+    return lead_byte_and_mod_count + 8 + 3 * 2 + 24 + 29 + 4 + 2 + 2 + 95 + 4 + 4;
+}
+
+Placement placement_of(std::uint16_t container, std::uint16_t cell) {
+    const TabCells* tab = tab_of(container);
+    if (tab == nullptr) return {};
+    const int place = cell - tab->first_cell;
+    return {tab->tab, place >= 0 && place < cells_per_tab ? place + 1 : 0};
+}
+
+std::optional<std::uint16_t> cell_of(std::uint16_t container, int place) {
+    const TabCells* tab = tab_of(container);
+    if (tab == nullptr || place < 1 || place > cells_per_tab) return std::nullopt;
+    return static_cast<std::uint16_t>(tab->first_cell + place - 1);
 }
 
 }  // namespace kistvar::stash

@@ -1,7 +1,8 @@
-// What a shared-stash file holds, as Kistvar shows it: read-only facts taken
-// from the game's file, never written back.
+// What a shared-stash file holds, as Kistvar shows it: facts taken from the
+// game's file. Writing goes through the file's records (stash_records.h).
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -19,9 +20,6 @@ struct Item {
     int place = 0;  // 1..40 in its tab; 0 when unknown
     std::uint32_t level = 0;
     std::uint32_t stack = 0;
-    // False for a record of a layout this reader does not know: it still
-    // counts as an item, but has no name, place, level or stack.
-    bool known_layout = true;
 };
 
 // Why a file is not a readable shared stash.
@@ -34,15 +32,44 @@ enum class Problem {
     wrong_length,     // the length footer does not match the file
     wrong_checksum,
     damaged_record,   // a count or a record runs past the end of its room
+                      // (past the body: the file; past its own length: that record)
     bytes_left_over,  // the body holds more than its records
 };
+
+// The format versions: the old file, the empty image of a new box (the only
+// one of its version Kistvar writes) and the current file.
+inline constexpr std::uint32_t version_old = 0x41;
+inline constexpr std::uint32_t version_empty_image = 0x42;
+inline constexpr std::uint32_t version_current = 0x44;
+
+// True for the versions whose record layout is known (0x41 and 0x44).
+inline bool knows_record_layout(std::uint32_t version) { return version == version_old || version == version_current; }
 
 struct Contents {
     Problem problem = Problem::none;
     std::uint32_t version = 0;
-    std::vector<Item> items;  // empty unless problem is none
+    std::vector<Item> items;  // every record read whole; empty unless problem is none
+    // Records of a layout this reader does not know (versions 0x42 and 0x43):
+    // they count as items but are not kept, so a forged count costs nothing.
+    std::size_t unknown_records = 0;
+    // Records whose fields run past their own length. Each record has its
+    // own length, so the rest of the box is still listed.
+    std::size_t damaged_records = 0;
 
     bool readable() const { return problem == Problem::none; }
+    bool damaged() const { return damaged_records != 0; }
+    std::size_t item_count() const { return items.size() + unknown_records; }
+
+    // Why items may not be moved into or out of this box, or Problem::none.
+    // Only a box read whole, every record of a known layout, is written; the
+    // empty image of a new box takes the version of its first item.
+    Problem write_refusal() const {
+        if (!readable()) return problem;
+        if (damaged()) return Problem::damaged_record;
+        const bool empty_image = version == version_empty_image && unknown_records == 0;
+        return knows_record_layout(version) || empty_image ? Problem::none : Problem::unknown_version;
+    }
+    bool writable() const { return write_refusal() == Problem::none; }
 };
 
 // The largest file read as a stash: real ones are tens of kilobytes.

@@ -1,7 +1,7 @@
 #include "stash/stash_reader.h"
 
 #include <algorithm>
-#include <string>
+#include <optional>
 
 #include "stash/byte_cursor.h"
 #include "stash/item_record.h"
@@ -17,60 +17,80 @@ constexpr std::size_t footer_size = 4;
 constexpr std::uint32_t first_version = 0x41;  // older ones are the first game's
 constexpr std::uint32_t last_version = 0x44;
 
-Contents refused(Problem problem, std::uint32_t version = 0) {
-    Contents contents;
-    contents.problem = problem;
-    contents.version = version;
-    return contents;
+// The header, footer and checksum around the body; fills in the version,
+// the scramble flag and the plain body.
+Problem open_container(std::string_view file_bytes, StashRead& read) {
+    if (file_bytes.size() > largest_stash_size) return Problem::too_large;
+    if (file_bytes.size() < header_size + footer_size) return Problem::too_short;
+    ByteCursor header(file_bytes);
+    read.contents.version = header.u32();
+    const std::uint8_t scrambled = header.u8();
+    const std::uint32_t checksum = header.u32();
+    if (read.contents.version < first_version || read.contents.version > last_version || scrambled > 1)
+        return Problem::unknown_version;
+    ByteCursor footer(file_bytes.substr(file_bytes.size() - footer_size));
+    if (footer.u32() != file_bytes.size()) return Problem::wrong_length;
+    read.scrambled = scrambled == 1;
+    const std::string_view stored = file_bytes.substr(header_size, file_bytes.size() - header_size - footer_size);
+    read.body = read.scrambled ? unscramble(stored) : std::string(stored);
+    return body_checksum(read.body) == checksum ? Problem::none : Problem::wrong_checksum;
 }
 
 // The body: an item count, then each record with its own length. Count and
-// lengths must use up the body exactly.
-Contents read_body(std::string_view body, std::uint32_t version) {
-    ByteCursor cursor(body);
-    std::uint32_t count = cursor.u32();
-    if (!cursor.ok()) return refused(Problem::too_short, version);
-    Contents contents;
-    contents.version = version;
-    // Every record takes at least its length field, so a hostile count
-    // cannot make the list reserve more than the body could hold.
-    contents.items.reserve(std::min<std::size_t>(count, cursor.remaining() / 4));
+// lengths must use up the body exactly; a record whose own fields run past
+// its length is counted as damaged and the rest are still listed.
+Problem read_body(StashRead& read) {
+    Contents& contents = read.contents;
+    ByteCursor cursor(read.body);
+    const std::uint32_t count = cursor.u32();
+    if (!cursor.ok()) return Problem::too_short;
+    const bool known_layout = knows_record_layout(contents.version);
+    if (known_layout) {
+        // A listed item took at least the shortest record and its length, so
+        // a forged count cannot make the list reserve more than the body holds.
+        const std::size_t room = cursor.remaining() / (4 + shortest_item_record(contents.version));
+        contents.items.reserve(std::min<std::size_t>(count, room));
+        read.spans.reserve(contents.items.capacity());
+    }
     for (std::uint32_t i = 0; i < count; ++i) {
-        std::uint32_t length = cursor.u32();
-        std::string_view record = cursor.take(length);
-        if (!cursor.ok()) return refused(Problem::damaged_record, version);
-        if (!knows_record_layout(version)) {
-            Item unknown;
-            unknown.known_layout = false;
-            contents.items.push_back(std::move(unknown));
+        const std::uint32_t length = cursor.u32();
+        const std::size_t offset = cursor.at();
+        const std::string_view record = cursor.take(length);
+        if (!cursor.ok()) return Problem::damaged_record;
+        if (!known_layout) {
+            ++contents.unknown_records;
             continue;
         }
-        std::optional<Item> item = read_item_record(record, version);
-        if (!item) return refused(Problem::damaged_record, version);
-        contents.items.push_back(std::move(*item));
+        std::optional<ItemRecord> item = read_item_record(record, contents.version);
+        if (!item) {
+            ++contents.damaged_records;
+            continue;
+        }
+        contents.items.push_back(std::move(item->item));
+        read.spans.push_back({offset, length, item->cell_offset});
     }
-    if (cursor.remaining() != 0) return refused(Problem::bytes_left_over, version);
-    return contents;
+    if (cursor.remaining() != 0) return Problem::bytes_left_over;
+    // Damaged records reserved room they did not use, and the cache keeps the list.
+    contents.items.shrink_to_fit();
+    return Problem::none;
 }
 
 }  // namespace
 
-Contents read_stash(std::string_view file_bytes) {
-    if (file_bytes.size() > largest_stash_size) return refused(Problem::too_large);
-    if (file_bytes.size() < header_size + footer_size) return refused(Problem::too_short);
-    ByteCursor header(file_bytes);
-    const std::uint32_t version = header.u32();
-    const std::uint8_t scrambled = header.u8();
-    const std::uint32_t checksum = header.u32();
-    if (version < first_version || version > last_version || scrambled > 1)
-        return refused(Problem::unknown_version, version);
-    ByteCursor footer(file_bytes.substr(file_bytes.size() - footer_size));
-    if (footer.u32() != file_bytes.size()) return refused(Problem::wrong_length, version);
-
-    std::string_view stored = file_bytes.substr(header_size, file_bytes.size() - header_size - footer_size);
-    const std::string body = scrambled ? unscramble(stored) : std::string(stored);
-    if (body_checksum(body) != checksum) return refused(Problem::wrong_checksum, version);
-    return read_body(body, version);
+StashRead read_stash_for_writing(std::string_view file_bytes) {
+    StashRead read;
+    Problem problem = open_container(file_bytes, read);
+    if (problem == Problem::none) problem = read_body(read);
+    if (problem != Problem::none) {
+        // An unreadable file lists nothing.
+        const std::uint32_t version = read.contents.version;
+        read = StashRead{};
+        read.contents.problem = problem;
+        read.contents.version = version;
+    }
+    return read;
 }
+
+Contents read_stash(std::string_view file_bytes) { return std::move(read_stash_for_writing(file_bytes).contents); }
 
 }  // namespace kistvar::stash

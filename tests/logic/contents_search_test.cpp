@@ -16,7 +16,7 @@ namespace {
 
 using test::stash_item;
 
-TEST(ContentsTexts, SummariesAndTipsOfFullEmptyAndUnreadableBoxes) {
+TEST(ContentsTexts, SummariesAndTipsOfFullEmptyDamagedAndUnreadableBoxes) {
     std::vector<test::StashItem> eight;
     for (int i = 1; i <= 8; ++i) eight.push_back(stash_item("Ring " + std::to_string(i), 24, i));
     eight[6].container = 25;
@@ -24,6 +24,9 @@ TEST(ContentsTexts, SummariesAndTipsOfFullEmptyAndUnreadableBoxes) {
     const stash::Contents full = stash::read_stash(test::stash_file(eight));
     const stash::Contents empty = stash::read_stash(test::stash_file({}));
     const stash::Contents cut = stash::read_stash("too short");
+    const stash::Contents damaged = stash::read_stash(
+        test::stash_container(test::stash_body({test::stash_record(eight[0]), "cut", test::stash_record(eight[1])})));
+    const stash::Contents unknown = stash::read_stash(test::stash_container(test::stash_body({"ab", "cd"}), 0x43));
 
     EXPECT_EQ(contents::box_summary("甲", full), "甲：8 件物品（装备 6，消耗品 1，法术 1）");
     EXPECT_EQ(contents::box_summary("甲", empty), "甲：空箱子");
@@ -31,6 +34,10 @@ TEST(ContentsTexts, SummariesAndTipsOfFullEmptyAndUnreadableBoxes) {
     EXPECT_EQ(contents::box_tip("甲", full), "8 件物品：Ring 1、Ring 2、Ring 3、Ring 4、Ring 5、Ring 6…");
     EXPECT_EQ(contents::box_tip("甲", empty), "甲：空箱子");
     EXPECT_EQ(contents::box_tip("甲", cut), "甲：不是可读的共享仓库文件（文件太短）");
+    const std::string damaged_summary = "甲：2 件物品（装备 2，消耗品 0，法术 0），另有 1 条物品记录无法读取（物品记录已损坏）";
+    EXPECT_EQ(contents::box_summary("甲", damaged), damaged_summary);
+    EXPECT_EQ(contents::box_tip("甲", damaged), damaged_summary);
+    EXPECT_EQ(contents::box_summary("甲", unknown), "甲：2 件物品（装备 0，消耗品 0，法术 0）");
     EXPECT_EQ(contents::place_text(full.items[6]), "消耗品 7");
     EXPECT_EQ(contents::search_summary(3, 2), "3 件物品，在 2 个箱子里");
 }

@@ -69,6 +69,14 @@ TEST_F(Drop, AFileThatIsNoReadableStashIsImportedOnlyWhenThePlayerAgrees) {
     EXPECT_EQ(only_message().text, "文件  cut.bin  不是可读的共享仓库文件（文件长度不符）。仍要导入吗？");
     EXPECT_EQ(test::read_on_disk(saved_box("cut")), test::read_on_disk(cut));
     EXPECT_EQ(saved().get_item_title(saved().selected_item()), "cut");
+
+    // A stash with a damaged record lists the rest, but is asked about too.
+    std::string torn = outside("torn.bin", "");
+    test::write_on_disk(torn, test::stash_container(test::stash_body({"cut", test::stash_record(test::stash_item("Ring"))})));
+    driver->answer_message_box(result_cancel);
+    driver->drop_files(saved(), {torn});
+    EXPECT_EQ(only_message().text, "文件  torn.bin  中有 1 条物品记录无法读取（物品记录已损坏），其余物品可以读取。仍要导入吗？");
+    EXPECT_FALSE(test::exists_on_disk(saved_box("torn")));
 }
 
 TEST_F(Drop, OnlyOneFileEndingInLowerCaseBinIsTaken) {

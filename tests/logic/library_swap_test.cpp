@@ -116,6 +116,8 @@ TEST_F(Swap, ABoxThatIsNoReadableStashGoesInOnlyWhenThePlayerAgrees) {
     damaged[12] ^= 0x10;
     test::write_on_disk(my_box("T"), damaged);
     test::write_on_disk(saved_box("S"), "plain text");
+    const std::string torn = test::stash_container(test::stash_body({"cut", "cut", test::stash_record(test::stash_item("Ring"))}));
+    test::write_on_disk(saved_box("torn"), torn);
     start_library("M");
     quiet();
 
@@ -138,6 +140,12 @@ TEST_F(Swap, ABoxThatIsNoReadableStashGoesInOnlyWhenThePlayerAgrees) {
     EXPECT_EQ(box_on_disk(stash()), "plain text");
     EXPECT_EQ(box_on_disk(my_box("M")), "content of M");
     EXPECT_EQ(stored_marker(), "别的箱子");
+    // A box with damaged records is asked about with the count of them.
+    select(saved(), "torn");
+    driver->answer_message_box(result_ok);
+    swap_selected();
+    EXPECT_EQ(only_message().text, "箱子  torn  中有 2 条物品记录无法读取（物品记录已损坏）。游戏可能无法读取它。仍要更换吗？");
+    EXPECT_EQ(test::read_on_disk(stash()), torn);
 }
 
 TEST_F(Swap, FirstUseParksTheGamesOwnStashAsTheDefaultBox) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "stash/contents_cache.h"
 #include "support/stash_writer.h"
 
 namespace kistvar {
@@ -68,35 +69,50 @@ TEST(StashReader, ItemsOfBothLayoutsWithNamesPlacesLevelsAndStacks) {
     }
 }
 
-TEST(StashReader, RecordsOfAnUnknownLayoutStillCountAsItems) {
+// Records of a layout this reader does not know count as items, as a number
+// only; a forged count of many records costs less than its file.
+TEST(StashReader, RecordsOfAnUnknownLayoutAreCountedNotKept) {
     const std::string body = test::stash_body({"abc", std::string(300, '\x7F')});
-    for (std::uint32_t version : {0x42u, 0x43u}) {
-        stash::Contents contents = stash::read_stash(test::stash_container(body, version));
+    for (bool scrambled : {true, false}) {
+        stash::Contents contents = stash::read_stash(test::stash_container(body, 0x43, scrambled));
         ASSERT_EQ(contents.problem, Problem::none);
-        ASSERT_EQ(contents.items.size(), 2u);
-        EXPECT_FALSE(contents.items[0].known_layout);
-        EXPECT_EQ(contents.items[0].place, 0);
+        EXPECT_TRUE(contents.items.empty());
+        EXPECT_EQ(contents.item_count(), 2u);
     }
-    // A plain (unscrambled) body reads as well.
-    stash::Contents plain = stash::read_stash(test::stash_container(body, 0x42, false));
-    EXPECT_EQ(plain.items.size(), 2u);
+    std::string forged(4, '\0');
+    set_u32(forged, 0, 100'000);
+    forged.append(400'000, '\0');  // a hundred thousand records of no bytes
+    for (std::uint32_t version : {0x42u, test::stash_version_current}) {
+        SCOPED_TRACE(version);
+        stash::Contents contents = stash::read_stash(test::stash_container(forged, version));
+        EXPECT_EQ(contents.unknown_records + contents.damaged_records, 100'000u);
+        EXPECT_LT(stash::estimated_size(contents), forged.size());
+    }
 }
 
-// Every kind of damage, each made from a good file, gives its reason and no items.
-TEST(StashReader, DamagedFilesGiveTheirReason) {
+// Damage to the file gives its reason and lists nothing; a record whose own
+// fields run past its length is counted and the rest are listed.
+TEST(StashReader, DamagedFilesGiveTheirReasonAndDamagedRecordsAreCounted) {
     const std::vector<StashItem> two = {test::stash_item("Sword"), test::stash_item("Shield", 24, 2)};
     const std::string good = test::stash_file(two);
     const std::string record = test::stash_record(two[0]);
     auto with_body = [](const std::string& body) { return test::stash_container(body); };
+    auto beside_a_good_one = [&](const std::string& damaged) { return with_body(test::stash_body({record, damaged})); };
     auto changed = [&](auto change) {
         std::string bytes = good;
         change(bytes);
         return bytes;
     };
+    // A good file of `size` bytes: one record with a tail no field reaches.
+    auto of_size = [&](std::size_t size) {
+        return with_body(test::stash_body({record + std::string(size - 21 - record.size(), '\x55')}));
+    };
     struct Case {
         const char* what;
         std::string bytes;
         Problem problem;
+        std::size_t listed = 0;
+        std::size_t damaged = 0;
     };
     const std::vector<Case> cases = {
         {"no bytes", "", Problem::too_short},
@@ -117,22 +133,26 @@ TEST(StashReader, DamagedFilesGiveTheirReason) {
          Problem::damaged_record},
         {"record length past the body", with_body(test::stash_body({record}).replace(4, 4, "\xFF\xFF\xFF\x7F")),
          Problem::damaged_record},
-        {"record too short for its fields", with_body(test::stash_body({record.substr(0, 60)})),
-         Problem::damaged_record},
-        {"name length past the record", with_body(test::stash_body({std::string(record).replace(9, 2, "\xFF\xFF")})),
-         Problem::damaged_record},
-        {"a hostile mod count",
-         with_body(test::stash_body({std::string(record).replace(1 + 8 + 3 * 2 + 2 * 5 + 24, 4, "\xFF\xFF\xFF\xFF")})),
-         Problem::damaged_record},
         {"bytes after the last record", with_body(test::stash_body({record}) + "xyz"), Problem::bytes_left_over},
-        {"too large", std::string(stash::largest_stash_size + 1, '\0'), Problem::too_large},
+        {"record too short for its fields", beside_a_good_one(record.substr(0, 60)), Problem::none, 1, 1},
+        {"name length past the record", beside_a_good_one(std::string(record).replace(9, 2, "\xFF\xFF")),
+         Problem::none, 1, 1},
+        {"a hostile mod count",
+         beside_a_good_one(std::string(record).replace(1 + 8 + 3 * 2 + 2 * 5 + 24, 4, "\xFF\xFF\xFF\xFF")),
+         Problem::none, 1, 1},
+        {"exactly the size limit", of_size(stash::largest_stash_size), Problem::none, 1},
+        {"one byte over the size limit", of_size(stash::largest_stash_size + 1), Problem::too_large},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         stash::Contents contents = stash::read_stash(c.bytes);
         EXPECT_EQ(contents.problem, c.problem);
-        EXPECT_TRUE(contents.items.empty());
-        EXPECT_FALSE(stash::problem_text(c.problem).empty());
+        EXPECT_EQ(contents.items.size(), c.listed);
+        EXPECT_EQ(contents.damaged_records, c.damaged);
+        EXPECT_EQ(contents.writable(), c.problem == Problem::none && c.damaged == 0) << "a move may not write it";
+        if (!contents.writable()) {
+            EXPECT_FALSE(stash::problem_text(contents.write_refusal()).empty());
+        }
     }
 }
 
