@@ -11,6 +11,8 @@ namespace kistvar::stash {
 // n-1-i, as low nibble the high nibble of stored byte i, and is inverted
 // unless that gives 0x00 or 0xFF.
 std::string unscramble(std::string_view stored);
+// The game's direction: the stored body whose unscramble() is `plain`.
+std::string scramble(std::string_view plain);
 
 // Starts at 5331; each plain byte b makes it sum * 33 + b, in 32 bits.
 std::uint32_t body_checksum(std::string_view plain_body);

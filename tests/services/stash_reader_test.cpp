@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "stash/contents_cache.h"
+#include "stash/stash_writer.h"
 #include "support/stash_writer.h"
 
 namespace kistvar {
@@ -154,6 +155,81 @@ TEST(StashReader, DamagedFilesGiveTheirReasonAndDamagedRecordsAreCounted) {
             EXPECT_FALSE(stash::problem_text(contents.write_refusal()).empty());
         }
     }
+}
+
+// What a move may write is written back byte for byte; any other file is
+// refused with the reason the reader gives.
+TEST(StashReader, EveryBoxAMoveMayWriteIsWrittenBackByteForByte) {
+    StashItem amulet = test::stash_item("Amulet", 24, 12, 37);
+    amulet.prefix = "Red [ITEM]";
+    amulet.mods = 2;
+    const std::vector<StashItem> items = {amulet, test::stash_item("Potion", 25, 40, 1, 87),
+                                          test::stash_item("Lost ring", 24, 41)};
+    const std::string record = test::stash_record(items[0]);
+    std::string wrong_checksum = test::stash_file(items);
+    wrong_checksum[5] ^= 1;
+    struct Case {
+        const char* what;
+        std::string bytes;
+        Problem refusal;
+    };
+    const std::vector<Case> cases = {
+        {"the empty image of a new box", test::stash_container(test::stash_body({}), 0x42), Problem::none},
+        {"current layout", test::stash_file(items), Problem::none},
+        {"old layout", test::stash_file(items, test::stash_version_old), Problem::none},
+        {"a plain body", test::stash_container(test::stash_body({record}), 0x44, false), Problem::none},
+        {"records of an unknown layout", test::stash_container(test::stash_body({"abc"}), 0x43), Problem::unknown_version},
+        {"a version of unknown layout", test::stash_container(test::stash_body({}), 0x43), Problem::unknown_version},
+        {"a damaged record", test::stash_container(test::stash_body({record, "short"})), Problem::damaged_record},
+        {"a wrong checksum", wrong_checksum, Problem::wrong_checksum},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const stash::RecordsRead read = stash::read_stash_records(c.bytes);
+        EXPECT_EQ(read.refusal, c.refusal);
+        EXPECT_EQ(read.records.has_value(), c.refusal == Problem::none);
+        if (read.records) {
+            EXPECT_EQ(stash::write_stash(*read.records), c.bytes);
+        }
+    }
+}
+
+// A move changes cells alone: within a box, and by taking a record whole
+// into a box of the same layout or into a new one, which takes its version.
+TEST(StashReader, RecordsMoveByTheirCellsAlone) {
+    StashItem amulet = test::stash_item("Amulet", 24, 12, 37);
+    amulet.suffix = "[ITEM] of Regeneration";
+    const std::vector<StashItem> items = {amulet, test::stash_item("Potion", 25, 40, 1, 87),
+                                          test::stash_item("Frost Bolt", 26, 1, 5)};
+    const std::string file = test::stash_file(items);
+    auto places = [](const std::string& bytes) {
+        std::vector<std::string> shown;
+        for (const stash::Item& item : stash::read_stash(bytes).items)
+            shown.push_back(item.name + " " + std::to_string(item.stack) + " @" + std::to_string(item.place));
+        return shown;
+    };
+
+    stash::StashRecords box = *stash::read_stash_records(file).records;
+    EXPECT_TRUE(box.set_place(1, 7));
+    EXPECT_FALSE(box.set_place(2, 41));
+    EXPECT_EQ(places(stash::write_stash(box)),
+              (std::vector<std::string>{"Amulet of Regeneration 1 @12", "Potion 87 @7", "Frost Bolt 1 @1"}));
+
+    stash::StashRecords image = *stash::read_stash_records(test::stash_file({}, 0x42)).records;
+    stash::Record potion = box.take(1);
+    EXPECT_FALSE(image.put(std::move(potion), 41));
+    EXPECT_TRUE(image.put(std::move(potion), 3));
+    const std::string gained = stash::write_stash(image);
+    EXPECT_EQ(stash::read_stash(gained).version, test::stash_version_current);
+    EXPECT_EQ(places(gained), (std::vector<std::string>{"Potion 87 @3"}));
+    EXPECT_EQ(places(stash::write_stash(box)), (std::vector<std::string>{"Amulet of Regeneration 1 @12", "Frost Bolt 1 @1"}));
+
+    // The two layouts differ: a record of one never enters a box of the other.
+    stash::StashRecords old = *stash::read_stash_records(test::stash_file({}, test::stash_version_old)).records;
+    stash::Record amulet_record = box.take(0);
+    EXPECT_FALSE(old.put(std::move(amulet_record), 1));
+    EXPECT_TRUE(box.put(std::move(amulet_record), 12));
+    EXPECT_EQ(places(stash::write_stash(box)), (std::vector<std::string>{"Frost Bolt 1 @1", "Amulet of Regeneration 1 @12"}));
 }
 
 }  // namespace

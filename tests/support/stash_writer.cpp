@@ -1,6 +1,7 @@
 #include "support/stash_writer.h"
 
 #include "platform/utf16le_text.h"
+#include "stash/stash_writer.h"
 
 namespace kistvar::test {
 
@@ -14,12 +15,6 @@ void put_string(std::string& out, std::string_view utf8) {
     std::string units = utf16le::from_utf8(utf8);
     put(out, units.size() / 2, 2);
     out += units;
-}
-
-std::uint32_t checksum(std::string_view plain) {
-    std::uint32_t sum = 5331;
-    for (unsigned char b : plain) sum = sum * 33 + b;
-    return sum;
 }
 
 int first_cell(std::uint16_t container) {
@@ -73,32 +68,8 @@ std::string stash_body(const std::vector<std::string>& records) {
     return body;
 }
 
-std::string scramble_body(std::string_view plain) {
-    // The reader builds plain[i] from stored[n-1-i] (high nibble) and
-    // stored[i] (low nibble) after the inversion; undo both.
-    const std::size_t n = plain.size();
-    std::string x(n, '\0');
-    for (std::size_t i = 0; i < n; ++i) {
-        auto b = static_cast<unsigned char>(plain[i]);
-        x[i] = static_cast<char>(b == 0x00 || b == 0xFF ? b : b ^ 0xFF);
-    }
-    std::string stored(n, '\0');
-    for (std::size_t i = 0; i < n; ++i) {
-        auto own = static_cast<unsigned char>(x[i]);
-        auto mirror = static_cast<unsigned char>(x[n - 1 - i]);
-        stored[i] = static_cast<char>((own & 0x0F) << 4 | mirror >> 4);
-    }
-    return stored;
-}
-
 std::string stash_container(std::string_view plain_body, std::uint32_t version, bool scrambled) {
-    std::string file;
-    put(file, version, 4);
-    put(file, scrambled ? 1 : 0, 1);
-    put(file, checksum(plain_body), 4);
-    file += scrambled ? scramble_body(plain_body) : std::string(plain_body);
-    put(file, file.size() + 4, 4);
-    return file;
+    return stash::stash_container(plain_body, version, scrambled);
 }
 
 std::string stash_file(const std::vector<StashItem>& items, std::uint32_t version) {

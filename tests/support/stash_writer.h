@@ -1,5 +1,5 @@
-// Builds shared-stash files for tests: records, scramble, checksum and length
-// footer, the writer's direction of what the program reads. No file of the
+// Builds shared-stash files for tests: records of any content, in the
+// program's container (scramble, checksum and length footer). No file of the
 // game is kept in the repository; every stash a test needs is made here.
 #pragma once
 
@@ -8,11 +8,13 @@
 #include <string_view>
 #include <vector>
 
+#include "stash/stash_contents.h"
+
 namespace kistvar::test {
 
-inline constexpr std::uint32_t stash_version_old = 0x41;
-inline constexpr std::uint32_t stash_version_empty_image = 0x42;
-inline constexpr std::uint32_t stash_version_current = 0x44;
+inline constexpr std::uint32_t stash_version_old = stash::version_old;
+inline constexpr std::uint32_t stash_version_empty_image = stash::version_empty_image;
+inline constexpr std::uint32_t stash_version_current = stash::version_current;
 
 struct StashItem {
     std::string name;
@@ -33,9 +35,8 @@ StashItem stash_item(std::string_view name, std::uint16_t container = 24, int pl
 std::string stash_record(const StashItem& item, std::uint32_t version = stash_version_current);
 // The body: item count, then each record with its length.
 std::string stash_body(const std::vector<std::string>& records);
-// The game's scramble of a plain body (the inverse of the reader's).
-std::string scramble_body(std::string_view plain);
-// Header, scrambled body, checksum of the plain body and the length footer.
+// Header, scrambled body, checksum of the plain body and the length footer;
+// any body, damaged ones too.
 std::string stash_container(std::string_view plain_body, std::uint32_t version = stash_version_current,
                             bool scrambled = true);
 // A whole file holding these items.
