@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "contents/contents_texts.h"
 #include "language/language.h"
 #include "platform/dialogs.h"
 #include "stash/stash_file.h"
@@ -20,7 +21,7 @@ constexpr int warning_ok_cancel_default_cancel = 0x131;
 std::string reason_to_ask(std::string_view path) {
     const stash::Contents contents = stash::read_stash_file(path);
     if (contents.readable() || contents.problem == stash::Problem::cannot_read) return {};
-    return stash::problem_text(contents.problem);
+    return contents::problem_text(contents.problem);
 }
 
 bool agreed(const std::string& text) {

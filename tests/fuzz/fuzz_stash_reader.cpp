@@ -2,6 +2,7 @@
 // outside the bytes, and what it reports holds together.
 #include <string_view>
 
+#include "contents/contents_texts.h"
 #include "fuzz_fields.h"
 #include "stash/stash_reader.h"
 
@@ -12,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const stash::Contents contents = stash::read_stash(bytes);
     if (!contents.readable()) {
         if (!contents.items.empty()) fuzz::broken("items listed for an unreadable file");
-        if (stash::problem_text(contents.problem).empty()) fuzz::broken("a refusal without a reason");
+        if (contents::problem_text(contents.problem).empty()) fuzz::broken("a refusal without a reason");
         return 0;
     }
     if (contents.version < 0x41 || contents.version > 0x44) fuzz::broken("a version outside the known ones read");

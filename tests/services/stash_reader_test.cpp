@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "contents/contents_texts.h"
 #include "support/stash_writer.h"
 
 namespace kistvar {
@@ -124,7 +125,7 @@ TEST(StashReader, DamagedFilesGiveTheirReason) {
         stash::Contents contents = stash::read_stash(c.bytes);
         EXPECT_EQ(contents.problem, c.problem);
         EXPECT_TRUE(contents.items.empty());
-        EXPECT_FALSE(stash::problem_text(c.problem).empty());
+        EXPECT_FALSE(contents::problem_text(c.problem).empty());
     }
 }
 
