@@ -1,14 +1,14 @@
 #include "app/start_up.h"
 
-#include "app/window_texts.h"
+#include "app/bindings.h"
 #include "library/box_lists.h"
-#include "library/box_paths.h"
 #include "options/options_page.h"
+#include "options/window_language.h"
+#include "options/window_settings.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "platform/runtime.h"
-#include "settings/settings_procedures.h"
-#include "ui/bindings.h"
+#include "store/places.h"
 
 namespace kistvar {
 
@@ -49,7 +49,7 @@ void load_settings_or_end(App& app) {
 // Only that one folder level: a missing box folder stays missing, and a plain
 // file named MYBOX is left in the way. Either shows as an empty list.
 void create_my_boxes_folder_if_missing(const App& app, SearchHandle& search) {
-    const std::string folder = my_boxes_folder(app);
+    const std::string folder = store::my_boxes_folder(app.state.places());
     if (find_file(folder, attribute_folder, false, search).empty()) create_folder(folder);
 }
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <map>
 
-#include "library/item_pictures.h"
+#include "ui/item_pictures.h"
 #include "platform/settings_file.h"
 
 namespace kistvar::safety {

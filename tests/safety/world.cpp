@@ -10,7 +10,7 @@
 #include "platform/headless/script.h"
 #include "support/stash_writer.h"
 #include "support/temp_folder.h"
-#include "ui/bindings.h"
+#include "app/bindings.h"
 
 namespace kistvar::safety {
 
