@@ -1,5 +1,6 @@
 #include "store/places.h"
 
+#include "platform/files.h"
 #include "platform/text.h"
 
 namespace kistvar::store {
@@ -23,6 +24,12 @@ std::string box_file(const Places& places, BoxKind kind, std::string_view title)
         case BoxKind::in_use: return stash_file(places);
     }
     return {};
+}
+
+void make_my_boxes_folder(const Places& places) {
+    const std::string folder = my_boxes_folder(places);
+    SearchHandle search;
+    if (find_file(folder, attribute_folder, false, search).empty()) create_folder(folder);
 }
 
 bool same_folder(std::string_view a, std::string_view b) {

@@ -25,6 +25,11 @@ std::string stash_file(const Places& places);                              // sa
 enum class BoxKind { saved, mine, in_use };
 std::string box_file(const Places& places, BoxKind kind, std::string_view title);
 
+// Makes the MYBOX folder when it is missing, as every start does. Only that
+// one folder level: a missing box folder stays missing, and a plain file named
+// MYBOX is left in the way. Either shows as an empty list.
+void make_my_boxes_folder(const Places& places);
+
 // Folders are the same whatever their letter case and a closing "\".
 bool same_folder(std::string_view a, std::string_view b);
 
