@@ -13,8 +13,9 @@ namespace kistvar {
 
 namespace {
 
-// False keeps the old title in the list.
-bool shown(App& app, const store::Outcome& outcome, const std::string& old_title) {
+// Whether the disk took the new title; why not is said unless quiet. False
+// keeps the old title in the list.
+bool renamed(App& app, const store::Outcome& outcome, const std::string& old_title) {
     if (outcome.done()) return true;
     messages::show_unless_quiet(app, messages::rename_failed(old_title, outcome.reason));
     return false;
@@ -34,20 +35,20 @@ bool my_box_label_edited(App& app, int item_index) {
     const std::string old_title = list.get_item_title(item_index);
     const std::string new_title = list.edited_title();
     if (!shows_in_use(list, item_index))
-        return shown(app, store::rename_my_box(app.state.places(), old_title, new_title), old_title);
+        return renamed(app, store::rename_my_box(app.state.places(), old_title, new_title), old_title);
 
     const store::Outcome outcome = store::rename_box_in_use(app.state.places(), old_title, new_title);
     if (outcome.done()) {
         app.state.paths[in_use_marker] = outcome.title;
         show_in_use_marker(app);
     }
-    return shown(app, outcome, old_title);
+    return renamed(app, outcome, old_title);
 }
 
 bool saved_box_label_edited(App& app, int item_index) {
     const ui::ListView& list = *app.w.超级列表框保存箱子;
     const std::string old_title = list.get_item_title(item_index);
-    return shown(app, store::rename_saved_box(app.state.places(), old_title, list.edited_title()), old_title);
+    return renamed(app, store::rename_saved_box(app.state.places(), old_title, list.edited_title()), old_title);
 }
 
 }  // namespace kistvar
