@@ -20,18 +20,19 @@
 #include <vector>
 
 #include "app/app.h"
+#include "app/bindings.h"
 #include "bench_find.h"
 #include "bench_library.h"
 #include "library/box_lists.h"
-#include "library/box_paths.h"
-#include "library/item_pictures.h"
 #include "library/swap.h"
+#include "options/window_settings.h"
 #include "platform/files.h"
 #include "platform/settings_file.h"
 #include "settings/setting_keys.h"
 #include "settings/settings_procedures.h"
 #include "start_time.h"
-#include "ui/bindings.h"
+#include "store/places.h"
+#include "ui/item_pictures.h"
 #include "ui/main_window.h"
 
 namespace kistvar::bench {
@@ -117,7 +118,7 @@ void start(App& app, const BenchLibrary& library) {
     write_settings(app, library);
     load_settings(app);
     const std::string content = std::string("stash of ") + first_box_in_use;
-    require(write_file(stash_file(app), {content}), "cannot write the stash file");
+    require(write_file(store::stash_file(app.state.places()), {content}), "cannot write the stash file");
     refresh_both_lists(app);
     app.w.超级列表框我的箱子->set_focus();
     require(app.quiet(), "messages are not off");
@@ -176,8 +177,8 @@ void measure_swap(App& app, const BenchLibrary& library, int rounds) {
         swaps.push_back(swapping);
         // The last swap of a round (an even count) put the second box in.
         require(app.state.paths[in_use_marker] == titles[1] && shows_in_use(my_list, items[1]) &&
-                    !shows_in_use(my_list, items[0]) && file_exists(my_box_file(app, titles[0])) &&
-                    !file_exists(my_box_file(app, titles[1])),
+                    !shows_in_use(my_list, items[0]) && file_exists(store::my_box_file(app.state.places(), titles[0])) &&
+                    !file_exists(store::my_box_file(app.state.places(), titles[1])),
                 "the swaps did not happen");
         // The part of every swap that no list can speed up: the in-use marker
         // written to MYBOX.ini so that a crash cannot lose it. The last write
@@ -185,7 +186,7 @@ void measure_swap(App& app, const BenchLibrary& library, int rounds) {
         marker_writes.push_back(seconds_of([&] {
             for (int n = 0; n < operations_per_round; ++n) {
                 app.state.paths[in_use_marker] = titles[n % 2];
-                write_in_use_marker(app, app.state.paths[in_use_marker]);
+                write_in_use_marker(app.state.settings_file_path, app.state.paths[in_use_marker]);
             }
         }));
     }

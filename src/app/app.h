@@ -1,5 +1,7 @@
 // What every procedure of the box manager reaches: the program's state and
 // the main window. The program entry owns one; tests make a fresh one per case.
+// The one file of app/ that the folders below it include: it holds data and
+// runs no procedure.
 #pragma once
 
 #include <optional>
@@ -8,12 +10,10 @@
 #include "contents/item_search.h"
 #include "settings/path_table.h"
 #include "stash/contents_cache.h"
+#include "store/places.h"
 #include "ui/main_window.h"
 
 namespace kistvar {
-
-// The reserved in-use marker meaning "the stash file is a copy of a saved box".
-inline constexpr std::string_view other_box_marker = "别的箱子";
 
 struct State {
     PathTable paths;
@@ -23,6 +23,11 @@ struct State {
     stash::ContentsCache contents;         // what the boxes hold, read when first asked
     int in_use_item_hint = -1;  // where a swap last put the in-use picture; checked before it is trusted
     std::optional<contents::ItemSearch> search;  // the contents window's search, while it reads or shows
+
+    // Where the box store finds the library now.
+    store::Places places() const {
+        return {paths[save_folder], paths[box_folder], stash_file_name, settings_file_path, paths[in_use_marker]};
+    }
 };
 
 struct App {
@@ -30,6 +35,7 @@ struct App {
     ui::MainWindow& w;
 
     bool quiet() const { return w.选择框信息->checked(); }
+    bool is_my_list(const ui::ListView* list) const { return list != nullptr && list == w.超级列表框我的箱子.get(); }
 };
 
 }  // namespace kistvar

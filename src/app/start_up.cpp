@@ -1,14 +1,14 @@
 #include "app/start_up.h"
 
-#include "app/window_texts.h"
+#include "app/bindings.h"
 #include "library/box_lists.h"
-#include "library/box_paths.h"
 #include "options/options_page.h"
+#include "options/window_language.h"
+#include "options/window_settings.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
 #include "platform/runtime.h"
-#include "settings/settings_procedures.h"
-#include "ui/bindings.h"
+#include "store/places.h"
 
 namespace kistvar {
 
@@ -46,13 +46,6 @@ void load_settings_or_end(App& app) {
     }
 }
 
-// Only that one folder level: a missing box folder stays missing, and a plain
-// file named MYBOX is left in the way. Either shows as an empty list.
-void create_my_boxes_folder_if_missing(const App& app, SearchHandle& search) {
-    const std::string folder = my_boxes_folder(app);
-    if (find_file(folder, attribute_folder, false, search).empty()) create_folder(folder);
-}
-
 void register_drop_targets(App& app) {
     ui::MainWindow& w = app.w;
     w.拖放对象保存箱子->register_on(w.超级列表框保存箱子->window_handle());
@@ -76,12 +69,10 @@ void window_created(App& app) {
     ask_for_first_configuration(app);
     load_settings_or_end(app);
     write_readme();  // every start: the user's edits to it do not survive
-    SearchHandle search;
-    create_my_boxes_folder_if_missing(app, search);
+    store::make_my_boxes_folder(app.state.places());
     refresh_both_lists(app);
     app.w.超级列表框我的箱子->set_focus();  // makes it the current list
     register_drop_targets(app);
-    end_find_file(search);
 }
 
 void readme_button(App&) {

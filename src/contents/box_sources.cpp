@@ -1,16 +1,22 @@
 #include "contents/box_sources.h"
 
-#include "library/box_lists.h"
-#include "library/box_paths.h"
-#include "library/item_pictures.h"
+#include "ui/item_pictures.h"
 
 namespace kistvar::contents {
 
-BoxSource box_source(const App& app, const ui::ListView& list, int item) {
+namespace {
+
+BoxSource box_source(const App& app, const store::Places& places, const ui::ListView& list, int item) {
     const std::string title = list.get_item_title(item);
-    if (!is_my_list(app, &list)) return {title, saved_box_file(app, title)};
-    if (shows_in_use(list, item)) return {title, stash_file(app)};
-    return {title, my_box_file(app, title)};
+    store::BoxKind kind = store::BoxKind::saved;
+    if (app.is_my_list(&list)) kind = shows_in_use(list, item) ? store::BoxKind::in_use : store::BoxKind::mine;
+    return {title, store::box_file(places, kind, title)};
+}
+
+}  // namespace
+
+BoxSource box_source(const App& app, const ui::ListView& list, int item) {
+    return box_source(app, app.state.places(), list, item);
 }
 
 std::optional<BoxSource> selected_box(const App& app) {
@@ -20,11 +26,11 @@ std::optional<BoxSource> selected_box(const App& app) {
 }
 
 std::vector<BoxSource> all_boxes(const App& app) {
+    const store::Places places = app.state.places();
     std::vector<BoxSource> boxes;
     for (const ui::ListView* list : {app.w.超级列表框我的箱子.get(), app.w.超级列表框保存箱子.get()})
-        for (int item = 0; item < list->item_count(); ++item) boxes.push_back(box_source(app, *list, item));
-    if (app.state.paths[in_use_marker] == other_box_marker)
-        boxes.push_back({std::string(other_box_marker), stash_file(app)});
+        for (int item = 0; item < list->item_count(); ++item) boxes.push_back(box_source(app, places, *list, item));
+    if (places.marker == other_box_marker) boxes.push_back({std::string(other_box_marker), store::stash_file(places)});
     return boxes;
 }
 

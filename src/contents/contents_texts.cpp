@@ -13,17 +13,48 @@ std::string number(std::size_t n) { return std::to_string(n); }
 using language::text;
 using T = language::Text;
 
+T problem_words(stash::Problem problem) {
+    using stash::Problem;
+    switch (problem) {
+        case Problem::none: return T::none;
+        case Problem::cannot_read: return T::problem_cannot_read;
+        case Problem::too_short: return T::problem_too_short;
+        case Problem::too_large: return T::problem_too_large;
+        case Problem::unknown_version: return T::problem_unknown_version;
+        case Problem::wrong_length: return T::problem_wrong_length;
+        case Problem::wrong_checksum: return T::problem_wrong_checksum;
+        case Problem::damaged_record: return T::problem_damaged_record;
+        case Problem::bytes_left_over: return T::problem_bytes_left_over;
+    }
+    return T::none;
+}
+
+T tab_words(stash::Tab tab) {
+    using stash::Tab;
+    switch (tab) {
+        case Tab::gear: return T::tab_gear;
+        case Tab::consumables: return T::tab_consumables;
+        case Tab::spells: return T::tab_spells;
+        case Tab::other: return T::none;
+    }
+    return T::none;
+}
+
 // "，另有 <k> 条物品记录无法读取（<reason>）".
 std::string damage_text(const stash::Contents& contents) {
     return text(T::summary_damaged_records, {{"count", number(contents.damaged_records)},
-                                             {"reason", stash::problem_text(stash::Problem::damaged_record)}});
+                                             {"reason", problem_text(stash::Problem::damaged_record)}});
 }
 
 }  // namespace
 
+std::string problem_text(stash::Problem problem) { return std::string(text(problem_words(problem))); }
+
+std::string tab_name(stash::Tab tab) { return std::string(text(tab_words(tab))); }
+
 std::string box_summary(std::string_view title, const stash::Contents& contents) {
     if (!contents.readable())
-        return text(T::summary_unreadable, {{"title", title}, {"reason", stash::problem_text(contents.problem)}});
+        return text(T::summary_unreadable, {{"title", title}, {"reason", problem_text(contents.problem)}});
     if (contents.item_count() == 0 && !contents.damaged()) return text(T::summary_empty, {{"title", title}});
     std::size_t gear = 0, consumables = 0, spells = 0;
     for (const stash::Item& item : contents.items) {
@@ -50,7 +81,7 @@ std::string search_progress(std::size_t boxes_done, std::size_t boxes) {
 
 std::string place_text(const stash::Item& item) {
     if (item.tab == stash::Tab::other || item.place == 0) return {};
-    return text(T::place, {{"tab", stash::tab_name(item.tab)}, {"place", number(static_cast<std::size_t>(item.place))}});
+    return text(T::place, {{"tab", tab_name(item.tab)}, {"place", number(static_cast<std::size_t>(item.place))}});
 }
 
 std::string box_tip(std::string_view title, const stash::Contents& contents) {

@@ -1,5 +1,6 @@
-// The words the contents window and the lists' info tips use for a box, in
-// the current language (the Chinese forms below).
+// The words for what a box holds, in the current language (the Chinese forms
+// below): what the contents window and the lists' info tips show, and the
+// reasons the questions about a file that is no stash give.
 #pragma once
 
 #include <cstddef>
@@ -9,6 +10,12 @@
 #include "stash/stash_contents.h"
 
 namespace kistvar::contents {
+
+// Why a file is not a readable shared stash, in the words the window and the
+// questions use.
+std::string problem_text(stash::Problem problem);
+// "装备", "消耗品", "法术"; the empty text for other.
+std::string tab_name(stash::Tab tab);
 
 // "<title>：<n> 件物品（装备 <a>，消耗品 <b>，法术 <c>）", "<title>：空箱子" or
 // "<title>：不是可读的共享仓库文件（<reason>）"; a box with damaged records

@@ -1,4 +1,5 @@
-// Save as, new box, rename and delete.
+// Save as, new box, rename and delete, as the window asks for them and shows
+// what became of them; store/box_editing.h makes the changes on disk.
 #pragma once
 
 #include "app/app.h"

@@ -1,24 +1,14 @@
 #include "library/box_lists.h"
 
-#include "library/box_paths.h"
-#include "library/box_titles.h"
-#include "library/item_pictures.h"
-#include "platform/files.h"
-#include "settings/settings_procedures.h"
+#include "store/box_titles.h"
+#include "ui/item_pictures.h"
 
 namespace kistvar {
 
 namespace {
 
-// Appends one item per box file in the folder, in the order the search gives.
-void add_box_files(ui::ListView& list, const std::string& folder, bool skip_stash_files = false) {
-    SearchHandle search;
-    for (std::string name = find_file(folder + "\\*.bin", 0, true, search); !name.empty();
-         name = find_file("", 0, true, search)) {
-        if (skip_stash_files && is_stash_file_name(name)) continue;
-        if (is_box_file_name(name)) list.insert_item(-1, title_of_box_file(name), ordinary_picture);
-    }
-    end_find_file(search);
+void add_boxes(ui::ListView& list, const std::vector<std::string>& titles) {
+    for (const std::string& title : titles) list.insert_item(-1, title, ordinary_picture);
 }
 
 bool selected_is_in_use(const ui::ListView& list) {
@@ -41,17 +31,13 @@ void pop_up_context_menu(App& app, const ui::ListView& list) {
 
 }  // namespace
 
-bool is_my_list(const App& app, const ui::ListView* list) {
-    return list != nullptr && list == app.w.超级列表框我的箱子.get();
-}
-
 void fill_my_boxes_list(App& app) {
     ui::ListView& list = *app.w.超级列表框我的箱子;
     list.delete_all_items();
     // The box in use is the stash file itself, so no search finds it.
     const std::string& marker = app.state.paths[in_use_marker];
     if (marker != other_box_marker) list.insert_item(-1, marker, in_use_picture);
-    add_box_files(list, my_boxes_folder(app));
+    add_boxes(list, store::box_titles_in(store::my_boxes_folder(app.state.places())));
 }
 
 void fill_saved_boxes_list(App& app) {
@@ -61,7 +47,7 @@ void fill_saved_boxes_list(App& app) {
     // are the slot itself, never saved boxes to delete or rename away.
     // Elsewhere a file of that name is a copy the player keeps as a box.
     const std::string& folder = app.state.paths[box_folder];
-    add_box_files(list, folder, same_folder(folder, app.state.paths[save_folder]));
+    add_boxes(list, store::box_titles_in(folder, store::same_folder(folder, app.state.paths[save_folder])));
 }
 
 void refresh_both_lists(App& app) {
@@ -70,7 +56,7 @@ void refresh_both_lists(App& app) {
 }
 
 void refresh_current_list(App& app) {
-    if (is_my_list(app, app.state.current_list))
+    if (app.is_my_list(app.state.current_list))
         fill_my_boxes_list(app);
     else
         fill_saved_boxes_list(app);

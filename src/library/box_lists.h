@@ -1,5 +1,6 @@
-// The two lists: filling them from disk, the current list, the context menus,
-// view and sort, refresh and open folder.
+// The two lists: filling them with the boxes the store finds, the current
+// list, the buttons and context menus that follow the selection, view and
+// sort, refresh, and the folders the menus open.
 #pragma once
 
 #include "app/app.h"
@@ -23,7 +24,6 @@ void choose_small_icons(App& app);
 void choose_forward_sort(App& app);
 void choose_reverse_sort(App& app);
 void open_current_folder(App& app);
-
-bool is_my_list(const App& app, const ui::ListView* list);
+void open_backups_folder(App& app);  // makes the folder when it is missing
 
 }  // namespace kistvar

@@ -1,13 +1,10 @@
 #include <string>
 
-#include "library/backups.h"
 #include "library/box_editing.h"
-#include "library/box_lists.h"
-#include "library/box_paths.h"
-#include "library/item_pictures.h"
 #include "library/messages.h"
-#include "platform/dialogs.h"
-#include "platform/files.h"
+#include "library/safety_messages.h"
+#include "store/box_editing.h"
+#include "ui/item_pictures.h"
 
 namespace kistvar {
 
@@ -21,8 +18,10 @@ void delete_box(App& app) {
     const std::string title = list->get_item_title(item);
     if (messages::show(messages::delete_question(title)) != result_ok) return;
 
-    std::string file = is_my_list(app, list) ? my_box_file(app, title) : saved_box_file(app, title);
-    if (!delete_box_file(app, file, title)) {
+    const store::BoxKind kind = app.is_my_list(list) ? store::BoxKind::mine : store::BoxKind::saved;
+    const store::Outcome outcome = store::delete_box(app.state.places(), kind, title);
+    if (outcome.result == store::Result::backup_failed) messages::show(messages::backup_failed(outcome.backup));
+    if (!outcome.done()) {
         messages::show_unless_quiet(app, messages::delete_failed(title));
         return;
     }

@@ -1,4 +1,5 @@
-// A box file dropped from the shell onto one of the lists.
+// A box file dropped from the shell onto one of the lists: the questions and
+// the new item; store/drop_import.h takes the file in.
 #pragma once
 
 #include <string>

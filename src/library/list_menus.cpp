@@ -1,7 +1,7 @@
 // The view, sort and folder items of the lists' context menu.
 #include "library/box_lists.h"
-#include "library/box_paths.h"
 #include "platform/dialogs.h"
+#include "store/backups.h"
 
 namespace kistvar {
 
@@ -47,9 +47,13 @@ void choose_reverse_sort(App& app) {
 
 void open_current_folder(App& app) {
     if (app.state.current_list == nullptr) return;
-    std::string folder = is_my_list(app, app.state.current_list) ? my_boxes_folder(app)
-                                                                  : app.state.paths[box_folder];
+    std::string folder = app.is_my_list(app.state.current_list) ? store::my_boxes_folder(app.state.places())
+                                                                 : app.state.paths[box_folder];
     shell_open(shell_action_open, folder);
+}
+
+void open_backups_folder(App& app) {
+    shell_open(shell_action_open, store::ready_backups_folder(app.state.places()));
 }
 
 }  // namespace kistvar

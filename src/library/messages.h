@@ -53,25 +53,6 @@ inline Message swap_rollback_failed(std::string_view previous_title, std::string
             style_stop};
 }
 
-// --- Names ----------------------------------------------------------------
-
-inline std::string empty_name_reason() { return std::string(text(Text::empty_name_reason)); }
-inline std::string name_too_long_reason(std::size_t longest) {
-    return text(Text::name_too_long_reason, {{"count", std::to_string(longest)}});
-}
-inline std::string forbidden_character_reason() { return std::string(text(Text::forbidden_character_reason)); }
-inline std::string device_name_reason(std::string_view name) {
-    return text(Text::device_name_reason, {{"name", name}});
-}
-inline std::string reserved_title_reason() { return text(Text::reserved_title_reason, {{"marker", other_box_marker}}); }
-inline std::string title_taken_reason(std::string_view title) {
-    return text(Text::title_taken_reason, {{"title", title}});
-}
-inline std::string box_file_missing_reason() { return std::string(text(Text::box_file_missing_reason)); }
-inline std::string in_use_title_reason(std::string_view title) {
-    return text(Text::in_use_title_reason, {{"title", title}});
-}
-
 // --- Save as, new box, rename, delete ----------------------------------------
 
 inline std::string_view save_as_caption() { return text(Text::save_as_caption); }

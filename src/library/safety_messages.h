@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "library/messages.h"
+#include "store/outcome.h"
 
 namespace kistvar::messages {
 
@@ -14,10 +15,11 @@ inline Message game_running_question() {
             style_warning_ok_cancel_default_cancel};
 }
 
-// The operation did not run: its backup could not be written.
-inline Message backup_failed(std::string_view title, std::string_view folder, std::string_view reason) {
-    return {with_reason(text(Text::backup_failed, {{"title", title}}),
-                        text(Text::backup_failed_reason, {{"folder", folder}, {"reason", reason}})),
+// The operation did not run: its backup could not be written. Shown even in
+// quiet mode.
+inline Message backup_failed(const store::Backup& backup) {
+    return {with_reason(text(Text::backup_failed, {{"title", backup.title}}),
+                        text(Text::backup_failed_reason, {{"folder", backup.folder}, {"reason", backup.reason}})),
             alert_caption(), style_stop};
 }
 

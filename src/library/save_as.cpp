@@ -1,14 +1,12 @@
 #include <optional>
 #include <string>
 
-#include "library/box_copy.h"
 #include "library/box_editing.h"
-#include "library/box_lists.h"
-#include "library/box_paths.h"
-#include "library/item_pictures.h"
 #include "library/messages.h"
 #include "platform/dialogs.h"
-#include "platform/files.h"
+#include "store/box_editing.h"
+#include "store/box_titles.h"
+#include "ui/item_pictures.h"
 
 namespace kistvar {
 
@@ -23,20 +21,19 @@ std::optional<std::string> ask_new_name(const App& app, const ui::ListView& list
                        "", name) ||
             name.empty())
             return std::nullopt;
-        if (std::string problem = box_name_problem(name); !problem.empty()) {
+        if (std::string problem = store::box_name_problem(name); !problem.empty()) {
             // The user is typing: the reason is shown even in quiet mode.
             messages::show(messages::save_as_name_refused(name, problem));
             continue;
         }
-        if (!file_exists(saved_box_file(app, name))) return name;
+        if (!store::saved_box_exists(app.state.places(), name)) return name;
     }
 }
 
-// The file that holds the selected box; for the box in use that is the stash.
-std::string source_file(const App& app, const ui::ListView& list, int item) {
-    std::string title = list.get_item_title(item);
-    if (!is_my_list(app, &list)) return saved_box_file(app, title);
-    return shows_in_use(list, item) ? stash_file(app) : my_box_file(app, title);
+// The box the item shows; for the box in use its file is the stash.
+store::BoxKind kind_of(const App& app, const ui::ListView& list, int item) {
+    if (!app.is_my_list(&list)) return store::BoxKind::saved;
+    return shows_in_use(list, item) ? store::BoxKind::in_use : store::BoxKind::mine;
 }
 
 }  // namespace
@@ -49,8 +46,9 @@ void save_as(App& app) {
     std::optional<std::string> name = ask_new_name(app, *list, item);
     if (!name) return;
 
-    // A new saved box never replaces one, even one the name check missed.
-    if (!copy_to_new_box_file(source_file(app, *list, item), saved_box_file(app, *name))) {
+    const store::Outcome outcome =
+        store::save_as(app.state.places(), kind_of(app, *list, item), list->get_item_title(item), *name);
+    if (!outcome.done()) {
         messages::show_unless_quiet(app, messages::save_as_failed(*name));
         return;
     }

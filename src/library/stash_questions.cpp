@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "contents/contents_texts.h"
 #include "language/language.h"
 #include "platform/dialogs.h"
 #include "stash/stash_file.h"
@@ -26,9 +27,9 @@ std::string question(std::string_view path, T not_stash, T damaged, language::Fi
     if (contents.damaged())
         return language::text(damaged, {name,
                                         {"count", std::to_string(contents.damaged_records)},
-                                        {"reason", stash::problem_text(stash::Problem::damaged_record)}});
+                                        {"reason", contents::problem_text(stash::Problem::damaged_record)}});
     if (contents.readable() || contents.problem == stash::Problem::cannot_read) return {};
-    return language::text(not_stash, {name, {"reason", stash::problem_text(contents.problem)}});
+    return language::text(not_stash, {name, {"reason", contents::problem_text(contents.problem)}});
 }
 
 bool agreed(const std::string& text) {

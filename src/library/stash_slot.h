@@ -1,4 +1,5 @@
-// The stash slot the in-use marker speaks of.
+// A new stash slot keeps the box in it (see store/stash_slot.h); the marker
+// and the status bar follow.
 #pragma once
 
 #include <string>
@@ -7,12 +8,8 @@
 
 namespace kistvar {
 
-// The marker "别的箱子" says that the stash file is a copy of a saved box,
-// which the next swap may overwrite. That holds only for the stash file the
-// copy went into. When the settings now name another stash file (another save
-// folder, version or mode), that file is the game's own stash or a box put
-// there earlier: it becomes the box in use under a free title ("MYBOX 1",
-// "MYBOX 1 (2)", ...), so the next swap keeps it in MYBOX.
+// After settings that name another stash file than `previous_stash` were
+// loaded: a copy of a saved box there is no longer the box in the slot.
 void keep_stash_of_new_slot(App& app, const std::string& previous_stash);
 
 // The same before settings that name `next_stash` are stored: the new title

@@ -1,4 +1,5 @@
-// Putting the selected box into the game's stash slot.
+// Putting the selected box into the game's stash slot: the questions, then the
+// lists, the status bar and the message; store/swap.h moves the files.
 #pragma once
 
 #include "app/app.h"

@@ -2,12 +2,13 @@
 
 #include "language/language.h"
 #include "library/box_lists.h"
-#include "library/box_paths.h"
 #include "library/messages.h"
 #include "library/stash_slot.h"
+#include "options/window_settings.h"
 #include "platform/dialogs.h"
 #include "platform/text.h"
 #include "settings/settings_procedures.h"
+#include "store/places.h"
 
 namespace kistvar {
 
@@ -19,7 +20,7 @@ constexpr int options_page = 1;
 // Load settings, and a stash file that the settings now point to for the
 // first time is kept as a box, never taken for a saved box's copy.
 void reload_settings(App& app) {
-    const std::string stash_before = stash_file(app);
+    const std::string stash_before = store::stash_file(app.state.places());
     load_settings(app);
     keep_stash_of_new_slot(app, stash_before);
 }
@@ -56,7 +57,7 @@ void choose_box_folder(App& app) { choose_folder_into(*app.w.编辑框箱子路�
 void save_options(App& app) {
     // The saved boxes would share a folder with the stash slot. Said even in
     // quiet mode: the page stays as typed, to be put right.
-    if (same_folder(app.w.编辑框箱子路径->content(), app.w.编辑框存档路径->content())) {
+    if (store::same_folder(app.w.编辑框箱子路径->content(), app.w.编辑框存档路径->content())) {
         messages::show(messages::options_box_folder_is_save_folder());
         return;
     }

@@ -6,8 +6,6 @@
 #include <string>
 #include <string_view>
 
-#include "language/language.h"
-
 namespace kistvar {
 
 // Message-box style bits used by the logic.
@@ -24,9 +22,10 @@ enum MessageStyle : int {
 enum MessageResult : int { result_ok = 0, result_cancel = 1, result_abort = 2, result_retry = 3,
                            result_ignore = 4, result_yes = 5, result_no = 6 };
 
-// No owner window; task-modal unless the system-modal bit is set.
-int message_box(std::string_view text, int style,
-                std::string_view caption = language::text(language::Text::default_message_caption));
+// No owner window; task-modal unless the system-modal bit is set. Every
+// caller gives its caption; without one the box says "信息：" (in the current
+// language).
+int message_box(std::string_view text, int style, std::string_view caption = {});
 
 // Title "请输入：" (in the current language) unless a caption is given. True and `result` set when the
 // user confirms; false and `result` untouched on cancel.

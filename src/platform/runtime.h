@@ -17,13 +17,10 @@ void run_cleanup();
 // event fires. (Headless: unwinds to the harness with the code.)
 [[noreturn]] void end_program(int exit_code);
 
-// The message a runtime error shows (portable, so both backends agree).
-std::string runtime_error_text(int code, std::string_view message);
-// Shows that message (caption "错误", stop icon, no owner) and ends the
+// Shows the runtime error's message (language/runtime_texts.h; caption "错误",
+// stop icon, no owner) and ends the
 // process with exit code -1, without the clean-up and without window events.
 [[noreturn]] void runtime_error(int code, std::string_view message);
-// The message of an out-of-memory stop: "分配 %d 字节内存失败!" with the byte count.
-std::string out_of_memory_message(std::size_t bytes_requested);
 // Out of memory: code 0 with "分配 %d 字节内存失败!".
 [[noreturn]] void out_of_memory(std::size_t bytes_requested);
 

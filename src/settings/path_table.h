@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 namespace kistvar {
 
@@ -17,6 +18,10 @@ enum Slot : int {
     in_use_marker = 7,
     quiet_setting = 8,
 };
+
+// The in-use marker that names no my box: the stash file is a copy of a saved
+// box. Stored as it is in either language.
+inline constexpr std::string_view other_box_marker = "别的箱子";
 
 class PathTable {
 public:

@@ -75,9 +75,4 @@ struct Contents {
 // The largest file read as a stash: real ones are tens of kilobytes.
 inline constexpr std::uint64_t largest_stash_size = 16u * 1024 * 1024;
 
-// The reason in the words the window and the questions use, in the current language.
-std::string problem_text(Problem problem);
-// "装备", "消耗品", "法术" in the current language; the empty text for other.
-std::string tab_name(Tab tab);
-
 }  // namespace kistvar::stash

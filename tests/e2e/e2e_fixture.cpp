@@ -8,7 +8,7 @@
 #include "platform/dialogs.h"
 #include "platform/settings_file.h"
 #include "support/win32/dialog_answers.h"
-#include "ui/bindings.h"
+#include "app/bindings.h"
 
 namespace kistvar::test {
 

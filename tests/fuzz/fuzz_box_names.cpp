@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "fuzz_fields.h"
-#include "library/box_paths.h"
+#include "store/box_titles.h"
 
 using namespace kistvar;
 
@@ -30,7 +30,7 @@ bool is_device(std::string_view name) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view name(reinterpret_cast<const char*>(data), size);
-    const std::string problem = box_name_problem(name);
+    const std::string problem = store::box_name_problem(name);
     if (!problem.empty()) return 0;
     if (name.empty()) fuzz::broken("an empty name accepted");
     for (unsigned char c : name) {

@@ -2,6 +2,7 @@
 // outside the bytes, and what it reports holds together.
 #include <string_view>
 
+#include "contents/contents_texts.h"
 #include "fuzz_fields.h"
 #include "stash/contents_cache.h"
 #include "stash/item_record.h"
@@ -12,11 +13,12 @@ using namespace kistvar;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const stash::Contents contents = stash::read_stash(bytes);
-    if (stash::problem_text(contents.write_refusal()).empty() != contents.writable())
+    if (contents::problem_text(contents.write_refusal()).empty() != contents.writable())
         fuzz::broken("a box refused for writing without a reason");
     if (!contents.readable()) {
         if (!contents.items.empty() || contents.unknown_records != 0 || contents.damaged_records != 0)
             fuzz::broken("records counted for an unreadable file");
+        if (contents::problem_text(contents.problem).empty()) fuzz::broken("a refusal without a reason");
         return 0;
     }
     if (contents.version < 0x41 || contents.version > 0x44) fuzz::broken("a version outside the known ones read");

@@ -8,7 +8,7 @@
 #include "platform/dialogs.h"
 #include "logic/library_fixture.h"
 #include "services/disk_helpers.h"
-#include "settings/settings_procedures.h"
+#include "options/window_settings.h"
 
 namespace kistvar {
 namespace {

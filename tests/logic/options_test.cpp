@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/dialogs.h"
+#include "platform/fault_seam.h"
 #include "support/app_fixture.h"
 
 namespace kistvar {
@@ -193,6 +194,28 @@ TEST_F(OptionsPage, TheSaveFolderIsNeverTheBoxFolder) {
     driver->click(*w().超级按钮高级);
     driver->click(*w().超级按钮高级);
     EXPECT_EQ(titles(*w().超级列表框保存箱子), std::vector<std::string>{"sharedstash_v2"});
+}
+
+// A copy of a saved box in the slot is no longer the box in use once the
+// settings name another slot: the box there is named in MYBOX.ini first, and
+// when that cannot be written the options are not stored.
+TEST_F(OptionsPage, AnotherSlotsBoxIsNamedBeforeTheOptionsAreStoredOrTheyStay) {
+    for (const bool writable : {false, true}) {
+        SCOPED_TRACE(writable ? "MYBOX.ini writable" : "MYBOX.ini unwritable");
+        write_standard_settings("别的箱子");
+        open_options_page();  // reads it
+        w().组合框2->set_current_index(1);  // hardcore
+        if (!writable)
+            fault_seam::arm([](fault_seam::FileCall call, std::string_view path, std::uint64_t) {
+                return call == fault_seam::FileCall::open_for_write && path.find("MYBOX.ini") != std::string_view::npos;
+            });
+        driver->click(*w().按钮保存);
+        fault_seam::disarm();
+        EXPECT_EQ(app->state.stash_file_name, writable ? "sharedstashh_v2.bin" : "sharedstash_v2.bin");
+        EXPECT_EQ(app->state.paths[in_use_marker], writable ? "MYBOX 1" : "别的箱子");
+        EXPECT_NE(settings_text().find(writable ? "正在使用=MYBOX 1\r\n" : "正在使用=别的箱子\r\n"), std::string::npos);
+        driver->click(*w().超级按钮高级);  // back to the library
+    }
 }
 
 }  // namespace

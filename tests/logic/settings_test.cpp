@@ -5,6 +5,7 @@
 
 #include "platform/gb18030.h"
 #include "platform/headless/script.h"
+#include "options/window_settings.h"
 #include "settings/settings_procedures.h"
 #include "support/app_fixture.h"
 
@@ -206,7 +207,7 @@ TEST_F(Settings, StoreDisplayStateWritesViewSortAndMarkerFromTheTable) {
     app->state.paths[in_use_marker] = "别的箱子";
     app->state.paths[Slot::save_folder] = "changed in memory only";
 
-    store_display_state(*app);
+    store_display_state(app->state.settings_file_path, app->state.paths);
 
     EXPECT_EQ(settings_text(),
               "[路径]\r\n存档=C:\\s\r\n[显示]\r\n显示信息框=1\r\n图标大小=1\r\n排列顺序=0\r\n"
@@ -215,7 +216,7 @@ TEST_F(Settings, StoreDisplayStateWritesViewSortAndMarkerFromTheTable) {
 
 TEST_F(Settings, TheInUseMarkerIsWrittenAloneAndAtOnce) {
     load_settings(*app);
-    EXPECT_TRUE(write_in_use_marker(*app, "新箱子"));
+    EXPECT_TRUE(write_in_use_marker(app->state.settings_file_path, "新箱子"));
     EXPECT_EQ(settings_bytes(), gb18030::from_utf8("[状态]\r\n正在使用=新箱子\r\n"));
 }
 

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <map>
 
-#include "library/item_pictures.h"
 #include "platform/settings_file.h"
 
 namespace kistvar::safety {
@@ -15,18 +14,6 @@ bool is_box_path(const std::string& path) {
     std::string tail = path.substr(path.size() - 4);
     std::transform(tail.begin(), tail.end(), tail.begin(), [](unsigned char c) { return std::tolower(c); });
     return tail == ".bin";
-}
-
-std::string title_of(const std::string& path) {
-    std::string name = path.substr(path.rfind('/') + 1);
-    return name.substr(0, name.size() - 4);
-}
-
-std::vector<std::string> sorted_titles(const ui::ListView& list) {
-    std::vector<std::string> titles;
-    for (int i = 0; i < list.item_count(); ++i) titles.push_back(list.get_item_title(i));
-    std::sort(titles.begin(), titles.end());
-    return titles;
 }
 
 std::string joined(const std::vector<std::string>& texts) {
@@ -74,7 +61,6 @@ std::vector<std::string> BoxChecks::after_step(const DiskSnapshot& before, const
     check_saved_boxes(before, after, step, problems);
     note_copies(after);
     check_no_box_twice(after, problems);
-    check_lists(after, step, problems);
     check_no_temporary_files(after, problems);
     check_settings_file(problems);
     return problems;
@@ -115,52 +101,13 @@ void BoxChecks::check_no_box_twice(const DiskSnapshot& after, std::vector<std::s
     for (const std::string& path : after.boxes_in(world_.current_my_boxes_folder()))
         where[after.content_of(path)].push_back(path);
     const std::string stash = world_.current_stash();
-    if (world_.app().state.paths[in_use_marker] != other_box_marker && after.holds(stash))
+    if (world_.marker() != other_box_marker && after.holds(stash))
         where[after.content_of(stash)].push_back(stash);
     for (const auto& [content, paths] : where) {
         if (paths.size() < 2 || copied_.count(content)) continue;
         std::vector<std::string> short_paths;
         for (const auto& path : paths) short_paths.push_back(path.substr(world_.root().size()));
         problems.push_back("box \"" + content + "\" is in the library twice: " + joined(short_paths));
-    }
-}
-
-void BoxChecks::check_lists(const DiskSnapshot& after, const StepRecord& step, std::vector<std::string>& problems) {
-    const ui::ListView& mine = *world_.w().超级列表框我的箱子;
-    const ui::ListView& saved = *world_.w().超级列表框保存箱子;
-    const std::string& marker = world_.app().state.paths[in_use_marker];
-
-    int in_use_items = 0;
-    for (int i = 0; i < mine.item_count(); ++i) {
-        if (!shows_in_use(mine, i)) continue;
-        ++in_use_items;
-        if (marker == other_box_marker || mine.get_item_title(i) != marker)
-            problems.push_back("the in-use picture is on \"" + mine.get_item_title(i) + "\" but the marker is \"" +
-                               marker + "\"");
-    }
-    if (in_use_items > 1) problems.push_back("the in-use picture is on " + std::to_string(in_use_items) + " items");
-    for (int i = 0; i < saved.item_count(); ++i)
-        if (shows_in_use(saved, i)) problems.push_back("a saved box shows the in-use picture");
-
-    // A fill that met an injected fault may rightly miss boxes.
-    if (step.faults != 0) return;
-    if (step.filled_my_list) {
-        std::vector<std::string> expected;
-        if (marker != other_box_marker) expected.push_back(marker);
-        for (const std::string& path : after.boxes_in(world_.current_my_boxes_folder())) expected.push_back(title_of(path));
-        std::sort(expected.begin(), expected.end());
-        if (sorted_titles(mine) != expected)
-            problems.push_back("my boxes list " + joined(sorted_titles(mine)) + " but the disk has " + joined(expected));
-        if (marker != other_box_marker && in_use_items != 1)
-            problems.push_back("no item shows the in-use picture for \"" + marker + "\"");
-    }
-    if (step.filled_saved_list) {
-        std::vector<std::string> expected;
-        for (const std::string& path : after.boxes_in(world_.current_box_folder())) expected.push_back(title_of(path));
-        std::sort(expected.begin(), expected.end());
-        if (sorted_titles(saved) != expected)
-            problems.push_back("saved boxes list " + joined(sorted_titles(saved)) + " but the disk has " +
-                               joined(expected));
     }
 }
 

@@ -1,9 +1,7 @@
 // The checks run after every step: no box content vanished from the world
 // (a list, the slot, the backups, the Recycle Bin) but the game's own earlier
 // states of its stash, saved boxes change only when the user confirmed it, a box never
-// sits twice in the library, the lists show the disk after a refill, the
-// in-use picture marks the box in use, no temporary file is left, and
-// MYBOX.ini reads.
+// sits twice in the library, no temporary file is left, and MYBOX.ini reads.
 #pragma once
 
 #include <set>
@@ -33,7 +31,6 @@ private:
     void check_saved_boxes(const DiskSnapshot& before, const DiskSnapshot& after, const StepRecord& step,
                            std::vector<std::string>& problems);
     void check_no_box_twice(const DiskSnapshot& after, std::vector<std::string>& problems);
-    void check_lists(const DiskSnapshot& after, const StepRecord& step, std::vector<std::string>& problems);
     void check_no_temporary_files(const DiskSnapshot& after, std::vector<std::string>& problems);
     void check_settings_file(std::vector<std::string>& problems);
     void note_copies(const DiskSnapshot& disk);

@@ -1,12 +1,15 @@
 // A write of MYBOX.ini or of a new box that stops at any point, by a failing
 // step or by the process being killed, leaves the old file or the new one,
-// never a half file, and nothing that could be taken for a box.
+// never a half file, and nothing that could be taken for a box; and every
+// operation of the box store, stopped at any of its file calls, loses no box.
 #include <gtest/gtest.h>
 
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <filesystem>
+#include <functional>
 #include <random>
 #include <set>
 #include <string>
@@ -15,8 +18,14 @@
 #include "platform/fault_seam.h"
 #include "platform/files.h"
 #include "platform/gb18030.h"
+#include "platform/headless/script.h"
 #include "platform/profile_text.h"
 #include "platform/settings_file.h"
+#include "safety/disk_snapshot.h"
+#include "settings/settings_procedures.h"
+#include "store/box_editing.h"
+#include "store/drop_import.h"
+#include "store/swap.h"
 #include "support/temp_folder.h"
 
 namespace kistvar {
@@ -155,6 +164,64 @@ TEST_F(CrashSafety, KillingTheProcessWhileItWritesABoxLeavesAWholeBox) {
     write_on_disk(box, contents[0]);
     kill_while_writing(temp.path(), box, {contents[0], contents[1]},
                        [&](int which) { write_file_atomically(box, contents[which], true); });
+}
+
+// Each operation of the store, ended after each of its file calls (the
+// program dies: that call and every later one do nothing) or with that one
+// call failing. Every box's content is still in a file that is no temporary
+// one (in the library, the backups or the Recycle Bin), and a single failure
+// leaves no temporary file behind.
+TEST_F(CrashSafety, EveryStoreOperationStoppedAtAnyFileCallLosesNoBox) {
+    const store::Places places{temp / "save", temp / "box", "sharedstash_v2.bin", settings, "M"};
+    const std::string elsewhere = temp / "elsewhere";
+    const std::set<std::string> boxes = {"box M", "box A", "box S", "dropped S"};
+    auto lay_out = [&] {
+        for (const auto& entry : std::filesystem::directory_iterator(test::native_path(temp.path())))
+            std::filesystem::remove_all(entry.path());
+        for (const std::string& folder : {places.save_folder, places.box_folder, store::my_boxes_folder(places),
+                                          temp / "recycle", elsewhere})
+            test::make_folder_on_disk(folder);
+        write_on_disk(store::stash_file(places), "box M");
+        write_on_disk(store::my_box_file(places, "A"), "box A");
+        write_on_disk(store::saved_box_file(places, "S"), "box S");
+        write_on_disk(elsewhere + "\\S.bin", "dropped S");
+        write_in_use_marker(settings, places.marker);
+    };
+    const store::Drop drop = store::read_drop(places, false, elsewhere + "\\S.bin");
+    const std::pair<const char*, std::function<void()>> operations[] = {
+        {"swap in a my box", [&] { store::swap(places, "A", true); }},
+        {"swap in a saved box", [&] { store::swap(places, "S", false); }},
+        {"save as", [&] { store::save_as(places, store::BoxKind::in_use, "M", "copy of M"); }},
+        {"new box", [&] { store::new_box(places); }},
+        {"rename in letter case", [&] { store::rename_my_box(places, "A", "a"); }},
+        {"rename the box in use", [&] { store::rename_box_in_use(places, "M", "N"); }},
+        {"delete", [&] { store::delete_box(places, store::BoxKind::mine, "A"); }},
+        {"drop over a box", [&] { store::import_box(places, drop, true); }},
+    };
+    headless::set_recycle_folder(temp / "recycle");
+    for (const auto& [name, operation] : operations) {
+        for (const bool dies : {true, false}) {
+            for (std::uint64_t failing = 1;; ++failing) {
+                SCOPED_TRACE(std::string(name) + (dies ? ", ends at call " : ", fails call ") + std::to_string(failing));
+                lay_out();
+                fault_seam::arm([&](fault_seam::FileCall, std::string_view, std::uint64_t number) {
+                    return dies ? number >= failing : number == failing;
+                });
+                operation();
+                const bool every_call_tried = fault_seam::failures_made() == 0;
+                fault_seam::disarm();
+
+                std::set<std::string> kept;
+                for (const auto& [path, content] : safety::take_snapshot(test::native_path(temp.path())).files) {
+                    if (!safety::is_temporary_name(path)) kept.insert(content);
+                    if (!dies) EXPECT_FALSE(safety::is_temporary_name(path)) << path << " left behind";
+                }
+                for (const std::string& box : boxes) EXPECT_TRUE(kept.count(box)) << box << " lost";
+                if (every_call_tried) break;
+            }
+        }
+    }
+    headless::reset();
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include <random>
 #include <string>
 
-#include "library/box_paths.h"
+#include "store/box_titles.h"
 #include "platform/profile_text.h"
 #include "platform/text.h"
 
@@ -89,7 +89,7 @@ TEST(RandomInputs, AcceptedBoxNamesHoldNoCharacterAFileNameCannotHave) {
     std::mt19937_64 random(3);
     for (int round = 0; round < rounds; ++round) {
         const std::string name = random_name(random);
-        if (!box_name_problem(name).empty()) continue;
+        if (!store::box_name_problem(name).empty()) continue;
         EXPECT_FALSE(name.empty());
         for (unsigned char c : name) {
             EXPECT_GE(c, 0x20) << "round " << round;

@@ -1,5 +1,6 @@
-// Random sequences of user steps with file calls failing at random: after
-// every step no box may be lost (see box_checks.h).
+// Random sequences of user steps, each a call of the box store, with file
+// calls failing at random: after every step no box may be lost (see
+// box_checks.h).
 //
 // KISTVAR_SAFETY_SEED=<n> replays one sequence and prints its steps;
 // KISTVAR_SAFETY_SEQUENCES=<n> runs more (or fewer) than the default.
@@ -94,11 +95,9 @@ std::vector<std::string> run_sequence(World& world, std::uint64_t seed, bool ver
         totals.game_writes += step.game_writes;
         if (verbose)
             std::cout << "step " << number << ": " << step.description << " (" << step.faults << " faults, marker \""
-                      << world.app().state.paths[in_use_marker] << "\")\n";
-        if (verbose) {
+                      << world.marker() << "\")\n";
+        if (verbose)
             for (const auto& call : failed) std::cout << "    failed: " << call.substr(0, 40) << "..." << call.substr(call.size() - std::min<std::size_t>(call.size(), 40)) << "\n";
-            for (const auto& dialog : step.dialogs) std::cout << "    shown: " << dialog.text << "\n";
-        }
         for (const std::string& problem : found)
             problems.push_back("step " + std::to_string(number) + " (" + step.description + "): " + problem);
         before = std::move(after);

@@ -1,13 +1,10 @@
 // What one user step did that the checks must know: which box files the user
-// agreed to lose, which saved boxes the user renamed, which lists were filled
-// afresh, and what the program showed.
+// agreed to lose and which saved boxes the user renamed.
 #pragma once
 
+#include <cstdint>
 #include <set>
 #include <string>
-#include <vector>
-
-#include "support/driver.h"
 
 namespace kistvar::safety {
 
@@ -25,11 +22,8 @@ struct StepRecord {
     // Files whose deletion an injected fault refused: a move that copied
     // such a file left it behind on purpose, so its content may be found twice.
     std::set<std::string> undeletable_paths;
-    bool filled_my_list = false;
-    bool filled_saved_list = false;
     std::uint64_t faults = 0;
     int game_writes = 0;  // times the game wrote its stash over the slot
-    std::vector<test::ShownDialog> dialogs;
 };
 
 }  // namespace kistvar::safety

@@ -1,11 +1,17 @@
 #include "safety/user_steps.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
-#include "library/messages.h"
-#include "platform/dialogs.h"
 #include "platform/headless/script.h"
+#include "platform/text.h"
+#include "settings/settings_procedures.h"
+#include "store/box_editing.h"
+#include "store/box_titles.h"
+#include "store/drop_import.h"
+#include "store/stash_slot.h"
+#include "store/swap.h"
 
 namespace kistvar::safety {
 
@@ -13,17 +19,30 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string file_name_of(const std::string& native_path) {
-    return native_path.substr(native_path.rfind('/') + 1);
-}
-
 std::string read_native(const std::string& native_path) {
     std::ifstream in(native_path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-bool ends_in_lower_case_bin(const std::string& name) {
-    return name.size() >= 4 && name.compare(name.size() - 4, 4, ".bin") == 0;
+// The titles a list of the folder shows, read around the program.
+std::vector<std::string> titles_in(const std::string& native_folder) {
+    std::vector<std::string> titles;
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator(native_folder, error)) {
+        const std::string name = entry.path().filename().string();
+        if (entry.is_regular_file(error) && store::is_box_file_name(name)) titles.push_back(store::title_of_box_file(name));
+    }
+    std::sort(titles.begin(), titles.end());  // the same choice whatever order the folder gives
+    return titles;
+}
+
+const char* kind_name(store::BoxKind kind) {
+    switch (kind) {
+        case store::BoxKind::saved: return "saved box";
+        case store::BoxKind::mine: return "my box";
+        case store::BoxKind::in_use: return "box in use";
+    }
+    return "";
 }
 
 }  // namespace
@@ -33,11 +52,9 @@ StepRecord UserSteps::run_one() {
         Step step;
         int weight;
     } steps[] = {
-        {&UserSteps::select_in_a_list, 14}, {&UserSteps::swap_by_button, 12}, {&UserSteps::swap_by_menu, 6},
-        {&UserSteps::double_click, 8},      {&UserSteps::save_as, 6},         {&UserSteps::new_box, 5},
-        {&UserSteps::rename, 8},            {&UserSteps::delete_box, 7},      {&UserSteps::drop_files, 8},
-        {&UserSteps::change_options, 4},    {&UserSteps::refresh, 6},         {&UserSteps::view_or_sort, 3},
-        {&UserSteps::restart, 4},           {&UserSteps::game_plays, 8},
+        {&UserSteps::swap, 26},   {&UserSteps::save_as, 6},         {&UserSteps::new_box, 5},
+        {&UserSteps::rename, 8},  {&UserSteps::delete_box, 7},      {&UserSteps::drop_files, 8},
+        {&UserSteps::restart, 4}, {&UserSteps::change_options, 4}, {&UserSteps::game_plays, 8},
     };
     int total = 0;
     for (const auto& entry : steps) total += entry.weight;
@@ -50,26 +67,25 @@ StepRecord UserSteps::run_one() {
         }
         pick -= entry.weight;
     }
-
     StepRecord record;
-    queue_answers();
-    // A start that took the settings file for missing opened the options
-    // page; the user goes back to the library first.
-    if (world_.w().选择夹1->current_page() != 0) world_.driver().click(*world_.w().超级按钮高级);
     (this->*chosen)(record);
-    note_confirmations(record);
     return record;
 }
 
 // --- Choices ------------------------------------------------------------------
 
-ui::ListView& UserSteps::some_list() {
-    return chance(50) ? *world_.w().超级列表框我的箱子 : *world_.w().超级列表框保存箱子;
-}
-
-int UserSteps::some_item(const ui::ListView& list) {
-    if (list.item_count() == 0 || chance(8)) return -1;
-    return below(list.item_count());
+std::optional<UserSteps::Box> UserSteps::some_box() {
+    if (chance(8)) return std::nullopt;
+    const bool mine = chance(50);
+    const store::BoxKind kind = mine ? store::BoxKind::mine : store::BoxKind::saved;
+    // Now and then a title whose file went away, as a list may still show it.
+    if (chance(5)) return Box{kind, some_name()};
+    std::vector<Box> boxes;
+    if (mine && world_.marker() != other_box_marker) boxes.push_back({store::BoxKind::in_use, world_.marker()});
+    for (std::string& title : titles_in(mine ? world_.current_my_boxes_folder() : world_.current_box_folder()))
+        boxes.push_back({kind, std::move(title)});
+    if (boxes.empty()) return std::nullopt;
+    return boxes[static_cast<std::size_t>(below(static_cast<int>(boxes.size())))];
 }
 
 // Names a user might type: free ones, taken ones, one in another letter case,
@@ -78,7 +94,7 @@ std::string UserSteps::some_name() {
     static const char* const names[] = {"alpha", "beta", "gamma", "delta", "epsilon", "zeta",
                                         "MYBOX 1", "MYBOX 7", "ALPHA", "别的箱子", "", "bad*name",
                                         "con", "a\\b", "新箱子"};
-    if (chance(10)) return world_.app().state.paths[in_use_marker];
+    if (chance(10)) return world_.marker();
     return names[below(static_cast<int>(std::size(names)))];
 }
 
@@ -94,94 +110,59 @@ std::string UserSteps::some_drop_source() {
         if (path.rfind(world_.program_folder.native, 0) == 0) continue;
         if (it->is_regular_file(error)) candidates.push_back(path);
     }
+    std::sort(candidates.begin(), candidates.end());
     if (candidates.empty()) return world_.outside.native + "/none.bin";
     // A few sources that do not exist, as when a file goes away mid-drag.
     if (chance(5)) return world_.outside.native + "/vanished.bin";
     return candidates[static_cast<std::size_t>(below(static_cast<int>(candidates.size())))];
 }
 
-// --- Dialog answers ---------------------------------------------------------------
-
-void UserSteps::queue_answers() {
-    message_answers_.clear();
-    pending_releases_.clear();
-    for (int i = 0; i < 6; ++i) {
-        int answer = chance(60) ? result_ok : result_cancel;
-        message_answers_.push_back(answer);
-        world_.driver().answer_message_box(answer);
-    }
-    for (int i = 0; i < 4; ++i) world_.driver().answer_input_box(chance(15) ? std::nullopt : std::optional(some_name()));
+std::string UserSteps::native_file_of(const Box& box) const {
+    return world_.native_of(store::box_file(world_.places(), box.kind, box.title));
 }
 
-void UserSteps::release_on_confirm(const std::string& question_text, const std::string& native_path) {
-    pending_releases_.emplace_back(question_text, native_path);
-}
-
-// The n-th message box took the n-th queued answer; past the queue, OK.
-void UserSteps::note_confirmations(StepRecord& record) {
-    record.dialogs = world_.driver().take_shown_dialogs();
-    std::size_t message_number = 0;
-    for (const test::ShownDialog& dialog : record.dialogs) {
-        if (dialog.kind != test::ShownDialog::Kind::message_box) continue;
-        int answer = message_number < message_answers_.size() ? message_answers_[message_number] : result_ok;
-        ++message_number;
-        if (answer != result_ok) continue;
-        for (const auto& [question, path] : pending_releases_)
-            if (dialog.text == question) record.released_paths.insert(path);
-    }
-    // The queues start empty for the next step.
-    headless::reset();
-    world_.set_surroundings();
+void UserSteps::reload_settings() {
+    const std::string stash_before = store::stash_file(world_.places());
+    world_.load_settings();
+    if (std::optional<store::Outcome> named = store::name_box_in_slot(world_.places(), stash_before))
+        world_.set_marker(named->title);
 }
 
 // --- Steps ------------------------------------------------------------------------
 
-void UserSteps::select_in_a_list(StepRecord& record) {
-    ui::ListView& list = some_list();
-    int item = some_item(list);
-    record.description = "click item " + std::to_string(item) + " of " +
-                         (&list == world_.w().超级列表框我的箱子.get() ? "my boxes" : "saved boxes");
-    world_.driver().click_item(list, item);
-}
-
-void UserSteps::swap_by_button(StepRecord& record) {
-    record.description = "click 超级按钮更换";
-    world_.driver().click(*world_.w().超级按钮更换);
-}
-
-void UserSteps::swap_by_menu(StepRecord& record) {
-    ui::ListView& list = some_list();
-    int item = some_item(list);
-    record.description = "menu 更换 on item " + std::to_string(item);
-    world_.driver().answer_popup_menu(world_.w().更换.get());
-    world_.driver().right_click_item(list, item);
-}
-
-void UserSteps::double_click(StepRecord& record) {
-    ui::ListView& list = some_list();
-    int item = some_item(list);
-    record.description = "double-click item " + std::to_string(item) + " of " +
-                         (&list == world_.w().超级列表框我的箱子.get() ? "my boxes" : "saved boxes");
-    world_.driver().double_click_item(list, item);
-}
-
-void UserSteps::save_as(StepRecord& record) {
-    if (chance(50)) {
-        record.description = "click 超级按钮另存";
-        world_.driver().click(*world_.w().超级按钮另存);
-    } else {
-        ui::ListView& list = some_list();
-        record.description = "menu 另存为";
-        world_.driver().answer_popup_menu(world_.w().另存为.get());
-        world_.driver().right_click_item(list, some_item(list));
+// What the window lets through: never the box in use, never a my box titled
+// like the saved-box state; while the game runs the player may cancel.
+void UserSteps::swap(StepRecord& record) {
+    const std::optional<Box> box = some_box();
+    if (!box) {
+        record.description = "swap with nothing selected";
+        return;
     }
+    record.description = std::string("swap in ") + kind_name(box->kind) + " \"" + box->title + "\"";
+    if (box->kind == store::BoxKind::in_use) return;
+    const bool mine = box->kind == store::BoxKind::mine;
+    if (mine && store::is_reserved_title(box->title)) return;
+    if (world_.game_running && !chance(60)) {
+        record.description += ", cancelled while the game runs";
+        return;
+    }
+    world_.set_marker(store::swap(world_.places(), box->title, mine).marker);
+}
+
+// The window asks for a name until it is usable and free, or the player cancels.
+void UserSteps::save_as(StepRecord& record) {
+    const std::optional<Box> box = some_box();
+    const std::string name = some_name();
+    record.description = "save " + (box ? "\"" + box->title + "\"" : std::string("nothing")) + " as \"" + name + "\"";
+    if (!box || !store::box_name_problem(name).empty() || store::saved_box_exists(world_.places(), name)) return;
+    store::save_as(world_.places(), box->kind, box->title, name);
 }
 
 void UserSteps::new_box(StepRecord& record) {
     // A few moments only, so that two boxes of the same second happen.
     headless::set_current_time({2012, 10, 23, 9, below(2), below(2) * 7});
-    record.description = "click 超级按钮新建";
-    world_.driver().click(*world_.w().超级按钮新建);
+    record.description = "new box";
+    store::new_box(world_.places());
     // Every new box starts as the same empty stash; the player fills it at
     // once, so that it too has a content of its own.
     std::error_code error;
@@ -195,120 +176,100 @@ void UserSteps::new_box(StepRecord& record) {
 }
 
 void UserSteps::rename(StepRecord& record) {
-    ui::ListView& list = some_list();
-    const bool saved = &list == world_.w().超级列表框保存箱子.get();
-    int item = some_item(list);
+    const std::optional<Box> box = some_box();
     std::optional<std::string> typed;
     if (chance(80)) typed = some_name();
-    record.description = "rename item " + std::to_string(item) + " of " + (saved ? "saved boxes" : "my boxes") +
+    record.description = "rename " + (box ? std::string(kind_name(box->kind)) + " \"" + box->title + "\"" : "nothing") +
                          " to " + (typed ? "\"" + *typed + "\"" : "(cancelled)");
-    if (saved && item >= 0)
-        record.renamed_saved_paths.insert(world_.current_box_folder() + "/" + list.get_item_title(item) + ".bin");
-    world_.driver().answer_popup_menu(world_.w().重命名.get());
-    world_.driver().right_click_item(list, item);
-    world_.driver().finish_label_edit(list, typed);
+    if (!box) return;
+    const std::string new_title = typed.value_or(box->title);
+    switch (box->kind) {
+        case store::BoxKind::saved:
+            record.renamed_saved_paths.insert(native_file_of(*box));
+            store::rename_saved_box(world_.places(), box->title, new_title);
+            return;
+        case store::BoxKind::mine: store::rename_my_box(world_.places(), box->title, new_title); return;
+        case store::BoxKind::in_use:
+            if (store::Outcome outcome = store::rename_box_in_use(world_.places(), box->title, new_title); outcome.done())
+                world_.set_marker(outcome.title);
+            return;
+    }
 }
 
 void UserSteps::delete_box(StepRecord& record) {
-    const bool by_menu = chance(50);
-    ui::ListView* list = world_.app().state.current_list;
-    int item = list ? list->selected_item() : -1;
-    if (by_menu) {
-        list = &some_list();
-        item = some_item(*list);
+    const std::optional<Box> box = some_box();
+    record.description = "delete " + (box ? std::string(kind_name(box->kind)) + " \"" + box->title + "\"" : "nothing");
+    if (!box || box->kind == store::BoxKind::in_use) return;
+    if (!chance(60)) {
+        record.description += ", cancelled";
+        return;
     }
-    if (list && item >= 0) {
-        const bool mine = list == world_.w().超级列表框我的箱子.get();
-        const std::string title = list->get_item_title(item);
-        const std::string folder = mine ? world_.current_my_boxes_folder() : world_.current_box_folder();
-        release_on_confirm(messages::delete_question(title).text, folder + "/" + title + ".bin");
-    }
-    if (by_menu) {
-        record.description = "menu 删除 on item " + std::to_string(item);
-        world_.driver().answer_popup_menu(world_.w().删除.get());
-        world_.driver().right_click_item(*list, item);
-    } else {
-        record.description = "click 超级按钮删除";
-        world_.driver().click(*world_.w().超级按钮删除);
-    }
+    record.released_paths.insert(native_file_of(*box));
+    store::delete_box(world_.places(), box->kind, box->title);
 }
 
 void UserSteps::drop_files(StepRecord& record) {
-    ui::ListView& list = some_list();
-    const bool mine = &list == world_.w().超级列表框我的箱子.get();
+    const bool mine = chance(50);
     std::vector<std::string> native_sources = {some_drop_source()};
     if (chance(10)) native_sources.push_back(some_drop_source());
 
-    std::vector<std::string> sources;
+    // The program's form of the paths: the world's root, then "\" between
+    // names; several each end in "\r\n", as the shell gives them.
+    std::string dropped;
     record.description = std::string("drop onto ") + (mine ? "my boxes:" : "saved boxes:");
     for (const std::string& native : native_sources) {
-        // The program's form of the path: the world's root, then "\" between names.
         std::string program = world_.root() + native.substr(world_.root().size());
         for (std::size_t i = world_.root().size(); i < program.size(); ++i)
             if (program[i] == '/') program[i] = '\\';
-        sources.push_back(program);
+        dropped += native_sources.size() == 1 ? program : program + "\r\n";
         record.description += " " + native.substr(world_.root().size());
-        std::ifstream in(native, std::ios::binary);
-        record.copied_contents.insert({std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()});
+        record.copied_contents.insert(read_native(native));
     }
-    const std::string name = file_name_of(native_sources.front());
-    if (native_sources.size() == 1 && ends_in_lower_case_bin(name)) {
-        const std::string folder = mine ? world_.current_my_boxes_folder() : world_.current_box_folder();
-        release_on_confirm(messages::drop_replace_question().text, folder + "/" + name);
+    const store::Drop drop = store::read_drop(world_.places(), mine, dropped);
+    if (drop.result != store::DropResult::importable) return;
+    const bool replacing = store::destination_taken(drop);
+    if (replacing) {
+        if (!chance(60)) {
+            record.description += ", replacing cancelled";
+            return;
+        }
+        record.released_paths.insert(world_.native_of(drop.destination));
     }
-    world_.driver().drop_files(list, sources);
+    store::import_box(world_.places(), drop, replacing);
 }
 
+// The options page: it reads the settings when it opens; Save keeps the box
+// in the slot the new settings leave behind and stores them, or stays when
+// the box folder is the save folder; both read the settings again.
 void UserSteps::change_options(StepRecord& record) {
-    ui::MainWindow& w = world_.w();
-    test::Driver& driver = world_.driver();
-    driver.click(*w.超级按钮高级);  // to the options page
-    const int save = below(2), box = below(2);
-    w.编辑框存档路径->set_content(world_.save_folders[save].program);
-    w.编辑框箱子路径->set_content(chance(5) ? world_.root() + "\\no such folder" : world_.box_folders[box].program);
-    w.组合框1->set_current_index(below(2));
-    w.组合框2->set_current_index(below(2));
-    w.组合框3->set_current_index(below(2));
-    w.组合框4->set_current_index(below(2));
-    w.选择框信息->set_checked(chance(30));
+    reload_settings();
+    const int save = below(2), box = below(2), version = below(2), mode = below(2);
+    const std::string& save_path = world_.save_folders[save].program;
+    const std::string box_path = chance(5) ? world_.root() + "\\no such folder" : world_.box_folders[box].program;
     const bool save_them = chance(80);
     record.description = std::string("options: ") + (save_them ? "save" : "cancel") + " save folder " +
-                         std::to_string(save) + ", box folder " + w.编辑框箱子路径->content().substr(world_.root().size()) +
-                         ", version " + std::to_string(w.组合框1->current_index()) + ", mode " +
-                         std::to_string(w.组合框2->current_index());
-    driver.click(save_them ? *w.按钮保存 : *w.按钮取消);
-    driver.click(*w.超级按钮高级);  // back to the library, which refreshes both lists
-    record.filled_my_list = record.filled_saved_list = true;
-}
-
-void UserSteps::refresh(StepRecord& record) {
-    if (chance(50)) {
-        record.description = "click 超级按钮刷新";
-        world_.driver().click(*world_.w().超级按钮刷新);
-        record.filled_my_list = record.filled_saved_list = true;
-        return;
+                         std::to_string(save) + ", box folder " + box_path.substr(world_.root().size()) +
+                         ", version " + std::to_string(version) + ", mode " + std::to_string(mode);
+    if (save_them) {
+        if (store::same_folder(box_path, save_path)) return;
+        const std::string next_stash = save_path + "\\" + stash_file_name_for(to_text(version), to_text(mode));
+        const std::optional<store::Outcome> named = store::name_box_in_slot(world_.places(), next_stash);
+        if (named && named->done()) world_.set_marker(named->title);
+        if (!named || named->done()) {
+            namespace keys = setting_keys;
+            const std::string file = world_.settings_path();
+            write_setting_key(file, keys::save_folder, save_path);
+            write_setting_key(file, keys::box_folder, box_path);
+            write_setting_key(file, keys::version, to_text(version));
+            write_setting_key(file, keys::mode, to_text(mode));
+        }
     }
-    ui::ListView& list = some_list();
-    record.description = "menu 刷新";
-    world_.driver().answer_popup_menu(world_.w().刷新.get());
-    world_.driver().right_click_item(list, -1);
-    (&list == world_.w().超级列表框我的箱子.get() ? record.filled_my_list : record.filled_saved_list) = true;
-}
-
-void UserSteps::view_or_sort(StepRecord& record) {
-    ui::MainWindow& w = world_.w();
-    ui::MenuItem* const items[] = {w.小图标.get(), w.大图标.get(), w.正向排序.get(), w.逆向排序.get()};
-    ui::MenuItem* item = items[below(4)];
-    record.description = "menu view or sort";
-    world_.driver().answer_popup_menu(item);
-    world_.driver().right_click_item(some_list(), -1);
-    record.filled_my_list = record.filled_saved_list = true;
+    reload_settings();
 }
 
 void UserSteps::restart(StepRecord& record) {
     record.description = "close and start the program again";
     world_.restart_program();
-    record.filled_my_list = record.filled_saved_list = true;
 }
 
 // The game: started, at the title screen, with a character loaded, quit. A
@@ -344,7 +305,6 @@ void UserSteps::game_plays(StepRecord& record) {
         ++record.game_writes;
         if (leaving) game_slot_.reset();
     }
-    world_.set_surroundings();
 }
 
 }  // namespace kistvar::safety

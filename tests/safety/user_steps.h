@@ -1,6 +1,7 @@
-// The random user: one step is one thing a user does with the window (with
-// every dialog it opens answered at random), a restart of the program, or
-// the game rewriting its stash.
+// The random user: one step is one thing a user does that reaches the disk,
+// as the window would ask the box store for it (with every question the
+// window would ask answered at random), a restart of the program, or the
+// game rewriting its stash.
 #pragma once
 
 #include <optional>
@@ -9,6 +10,7 @@
 
 #include "safety/step_record.h"
 #include "safety/world.h"
+#include "store/places.h"
 
 namespace kistvar::safety {
 
@@ -22,38 +24,34 @@ public:
 private:
     using Step = void (UserSteps::*)(StepRecord&);
 
-    void select_in_a_list(StepRecord& record);
-    void swap_by_button(StepRecord& record);
-    void swap_by_menu(StepRecord& record);
-    void double_click(StepRecord& record);
+    void swap(StepRecord& record);
     void save_as(StepRecord& record);
     void new_box(StepRecord& record);
     void rename(StepRecord& record);
     void delete_box(StepRecord& record);
     void drop_files(StepRecord& record);
     void change_options(StepRecord& record);
-    void refresh(StepRecord& record);
-    void view_or_sort(StepRecord& record);
     void restart(StepRecord& record);
     void game_plays(StepRecord& record);
+
+    // A box as the lists would show it, picked by the user.
+    struct Box {
+        store::BoxKind kind;
+        std::string title;
+    };
+    std::optional<Box> some_box();  // nothing now and then, as a click on empty space
+    std::string some_name();
+    std::string some_drop_source();
+    std::string native_file_of(const Box& box) const;
+    // What the options page does when it opens and after Save or Cancel.
+    void reload_settings();
 
     // Random choices.
     int below(int bound) { return static_cast<int>(random_() % static_cast<unsigned>(bound)); }
     bool chance(int percent) { return below(100) < percent; }
-    ui::ListView& some_list();
-    int some_item(const ui::ListView& list);  // -1 (empty space) now and then
-    std::string some_name();
-    std::string some_drop_source();
-
-    // Answers for whatever the step opens, and what they were, in order.
-    void queue_answers();
-    void note_confirmations(StepRecord& record);
-    void release_on_confirm(const std::string& question_text, const std::string& native_path);
 
     World& world_;
     Random& random_;
-    std::vector<int> message_answers_;
-    std::vector<std::pair<std::string, std::string>> pending_releases_;  // question text, path
     std::optional<std::string> game_slot_;  // native path; set while a character is loaded
     std::set<std::string> game_states_;     // what the game loaded and wrote since
 };

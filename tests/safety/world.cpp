@@ -4,13 +4,13 @@
 
 #include <filesystem>
 #include <fstream>
+#include <stdexcept>
 
-#include "platform/dialogs.h"
+#include "language/language.h"
 #include "platform/gb18030.h"
 #include "platform/headless/script.h"
+#include "settings/settings_procedures.h"
 #include "support/stash_writer.h"
-#include "support/temp_folder.h"
-#include "ui/bindings.h"
 
 namespace kistvar::safety {
 
@@ -54,9 +54,6 @@ World::World() {
 }
 
 World::~World() {
-    driver_.reset();
-    app_.reset();
-    window_.reset();
     std::error_code ignored;
     fs::remove_all(root_, ignored);
 }
@@ -76,9 +73,6 @@ void World::put(const std::string& native_path, const std::string& content) {
 }
 
 void World::populate(Random& random) {
-    driver_.reset();
-    app_.reset();
-    window_.reset();
     std::error_code ignored;
     fs::remove_all(root_, ignored);
     fs::create_directories(program_folder.native);
@@ -110,47 +104,42 @@ void World::populate(Random& random) {
 }
 
 void World::set_surroundings() {
-    headless::set_program_folder(program_folder.program);
     headless::set_documents_folder(root_ + "\\documents");
     headless::set_recycle_folder(recycle_bin.program);
-    headless::set_running_processes(game_running ? std::vector<std::string>{"Torchlight2.exe"}
-                                                 : std::vector<std::string>{});
+}
+
+store::Places World::places() const {
+    return {paths_[save_folder], paths_[box_folder], stash_file_name_, settings_path(), paths_[in_use_marker]};
+}
+
+bool World::load_settings() {
+    language::Language language;
+    std::string reason;
+    if (!read_settings(settings_path(), paths_, language, reason)) return false;
+    stash_file_name_ = stash_file_name_for(paths_[version_setting], paths_[mode_setting]);
+    return true;
 }
 
 void World::start_program() {
     headless::reset();
     set_surroundings();
-    window_ = ui::create_main_window();
-    app_ = std::make_unique<App>(App{State{}, *window_});
-    bind_events(*app_);
-    driver_ = test::make_driver(*window_);
-    headless::queue_message_box_answer(result_ok);  // a first-run prompt, should one come
-    // An unreadable settings file ends the start unless retried: the player
-    // starts the program again.
-    for (int attempt = 1;; ++attempt) {
-        try {
-            window_->window->on_created();
-            break;
-        } catch (const headless::ProgramEnded&) {
-            if (attempt == 100) throw;
-            headless::queue_message_box_answer(result_retry);
-        }
-    }
-    headless::reset();
-    set_surroundings();
+    paths_.clear();
+    for (int attempt = 1; !load_settings(); ++attempt)
+        if (attempt == 100) throw std::runtime_error("MYBOX.ini never reads");
+    store::make_my_boxes_folder(places());
 }
 
 void World::restart_program() {
-    driver_->close_window();
+    store_display_state(settings_path(), paths_);
     start_program();
 }
 
-std::string World::current_box_folder() const { return native_of(app_->state.paths[box_folder]); }
+std::string World::current_box_folder() const { return native_of(paths_[box_folder]); }
 
 std::string World::current_my_boxes_folder() const { return current_box_folder() + "/MYBOX"; }
 
 std::string World::current_stash() const {
-    return native_of(app_->state.paths[save_folder] + "\\" + app_->state.stash_file_name);
+    return native_of(store::stash_file(places()));
 }
 
 }  // namespace kistvar::safety

@@ -1,18 +1,18 @@
 // The world one random sequence runs in: a program folder, two save folders
-// and two box folders (each with MYBOX), a folder of files to drop, and the
-// box manager on the headless backend. The folders live under one root that
-// is reused from sequence to sequence; every file gets a content no other
-// file has, so a content tells where a box went.
+// and two box folders (each with MYBOX), a folder of files to drop, and what
+// the program holds of them: the settings as loaded and the in-use marker.
+// The folders live under one root that is reused from sequence to sequence;
+// every file gets a content no other file has, so a content tells where a
+// box went.
 #pragma once
 
 #include <cstdint>
-#include <memory>
 #include <random>
 #include <string>
 #include <vector>
 
-#include "app/app.h"
-#include "support/driver.h"
+#include "settings/path_table.h"
+#include "store/places.h"
 
 namespace kistvar::safety {
 
@@ -32,18 +32,21 @@ public:
 
     // Empties the folders and fills them afresh for one sequence.
     void populate(Random& random);
-    // A fresh program over the folders (created event fired); the first-run
-    // prompt, should it come, is answered OK.
+    // What a start does on disk: MYBOX.ini is read (again while the read
+    // fails, as the player retries) and the box folder gets its MYBOX.
     void start_program();
-    // Closes the window (its destroy step runs) and starts a fresh program.
+    // The window's destroy step writes view, sort and the marker; then a start.
     void restart_program();
-    // After every reset of the headless script: the folders, the Recycle Bin
-    // and whether the game runs.
+    // After every reset of the headless backend: the documents folder and the Recycle Bin.
     void set_surroundings();
 
-    App& app() { return *app_; }
-    ui::MainWindow& w() { return *window_; }
-    test::Driver& driver() { return *driver_; }
+    // Where the store finds the library now.
+    store::Places places() const;
+    PathTable& paths() { return paths_; }
+    const std::string& marker() const { return paths_[in_use_marker]; }
+    void set_marker(const std::string& marker) { paths_[in_use_marker] = marker; }
+    // Reads MYBOX.ini into the table as the program's load does; false when it cannot be read.
+    bool load_settings();
 
     // A content no file has had before in this run.
     std::string fresh_content();
@@ -54,7 +57,7 @@ public:
     std::string settings_path() const { return program_folder.program + "\\MYBOX.ini"; }
     std::string native_of(const std::string& program_path) const;
 
-    // Where the running program keeps things, in native form.
+    // Where the program keeps things now, in native form.
     std::string current_box_folder() const;
     std::string current_my_boxes_folder() const;
     std::string current_stash() const;
@@ -64,9 +67,8 @@ private:
 
     std::string root_;
     std::uint64_t next_content_ = 0;
-    std::unique_ptr<ui::MainWindow> window_;
-    std::unique_ptr<App> app_;
-    std::unique_ptr<test::Driver> driver_;
+    PathTable paths_;
+    std::string stash_file_name_;
 };
 
 // The four stash file names of the game's versions and modes.

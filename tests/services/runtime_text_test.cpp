@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/runtime.h"
+#include "language/runtime_texts.h"
 
 namespace kistvar {
 namespace {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "contents/contents_texts.h"
 #include "stash/contents_cache.h"
 #include "stash/stash_writer.h"
 #include "support/stash_writer.h"
@@ -152,7 +153,7 @@ TEST(StashReader, DamagedFilesGiveTheirReasonAndDamagedRecordsAreCounted) {
         EXPECT_EQ(contents.damaged_records, c.damaged);
         EXPECT_EQ(contents.writable(), c.problem == Problem::none && c.damaged == 0) << "a move may not write it";
         if (!contents.writable()) {
-            EXPECT_FALSE(stash::problem_text(contents.write_refusal()).empty());
+            EXPECT_FALSE(contents::problem_text(contents.write_refusal()).empty());
         }
     }
 }

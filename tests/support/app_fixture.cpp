@@ -2,7 +2,7 @@
 
 #include "platform/gb18030.h"
 #include "platform/headless/script.h"
-#include "ui/bindings.h"
+#include "app/bindings.h"
 
 namespace kistvar::test {
 

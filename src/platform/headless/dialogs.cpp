@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "language/language.h"
 #include "platform/headless/script_state.h"
 
 namespace kistvar {
@@ -14,7 +15,8 @@ constexpr int ok_button_only = 0;
 }  // namespace
 
 int message_box(std::string_view text, int style, std::string_view caption) {
-    headless::script::record({headless::Shown::Kind::message_box, std::string(text), std::string(caption), style});
+    const std::string_view title = caption.empty() ? language::text(language::Text::default_message_caption) : caption;
+    headless::script::record({headless::Shown::Kind::message_box, std::string(text), std::string(title), style});
     const int answer = headless::script::next_message_box_answer();
     // A box with only OK returns OK for Escape and the close button too.
     if ((style & button_set_bits) == ok_button_only) return result_ok;

@@ -1,11 +1,12 @@
 // Program end and the fatal error without a process to end: both unwind to
 // the test harness, which plays the part of the operating system.
-#include "language/language.h"
 #include "platform/runtime.h"
 
 #include <string>
 #include <utility>
 
+#include "language/language.h"
+#include "language/runtime_texts.h"
 #include "platform/headless/script_state.h"
 
 namespace kistvar {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <string>
 
+#include "language/language.h"
 #include "platform/dialogs.h"
 #include "platform/win32/dialogs_font.h"
 #include "platform/win32/dialogs_input_box.h"

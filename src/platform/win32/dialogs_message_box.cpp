@@ -1,6 +1,7 @@
 // The platform's message box, with the program's own numbering of buttons.
 #include <windows.h>
 
+#include "language/language.h"
 #include "platform/dialogs.h"
 #include "platform/win32/dialogs_observer.h"
 #include "platform/win32/wide_text.h"
@@ -36,9 +37,10 @@ int result_of(int pressed_button, UINT style) {
 
 int message_box(std::string_view text, int style, std::string_view caption) {
     UINT platform_style = with_task_modality(style);
+    const std::string_view title = caption.empty() ? language::text(language::Text::default_message_caption) : caption;
     if (win32::dialog_observer)
-        win32::dialog_observer({win32::DialogKind::message_box, text, caption, static_cast<int>(platform_style)});
-    int pressed = MessageBoxW(nullptr, win32::widen(text).c_str(), win32::widen(caption).c_str(), platform_style);
+        win32::dialog_observer({win32::DialogKind::message_box, text, title, static_cast<int>(platform_style)});
+    int pressed = MessageBoxW(nullptr, win32::widen(text).c_str(), win32::widen(title).c_str(), platform_style);
     return result_of(pressed, platform_style);
 }
 

@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <utility>
 
+#include "language/language.h"
+#include "language/runtime_texts.h"
 #include "platform/dialogs.h"
 #include "platform/runtime.h"
 

@@ -3,6 +3,7 @@
 // program's end unwinds to the test.
 #include <gtest/gtest.h>
 
+#include "language/runtime_texts.h"
 #include "platform/dialogs.h"
 #include "platform/headless/observation.h"
 #include "platform/headless/script.h"

@@ -1,7 +1,6 @@
-#include <string>
+#include "language/runtime_texts.h"
 
 #include "language/language.h"
-#include "platform/runtime.h"
 
 namespace kistvar {
 

@@ -1,8 +1,8 @@
-#include "library/box_copy.h"
+#include "store/box_copy.h"
 
 #include "platform/files.h"
 
-namespace kistvar {
+namespace kistvar::store {
 
 bool copy_to_new_box_file(std::string_view source, const std::string& target) {
     // Not ending in ".bin", so never listed as a box should it stay behind.
@@ -12,4 +12,4 @@ bool copy_to_new_box_file(std::string_view source, const std::string& target) {
     return false;
 }
 
-}  // namespace kistvar
+}  // namespace kistvar::store

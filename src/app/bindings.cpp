@@ -1,11 +1,10 @@
-#include "ui/bindings.h"
+#include "app/bindings.h"
 
 #include <string>
 
 #include "app/start_up.h"
 #include "contents/box_tips.h"
 #include "contents/contents_window.h"
-#include "library/backups.h"
 #include "library/box_editing.h"
 #include "library/box_lists.h"
 #include "library/drop_import.h"
@@ -23,7 +22,7 @@ void bind_events(App& app) {
 
     // The window.
     w.window->on_created = run(window_created);
-    w.window->on_destroying = run(store_display_state);
+    w.window->on_destroying = [&app] { store_display_state(app.state.settings_file_path, app.state.paths); };
 
     // Buttons on the window and on the options page.
     w.超级按钮说明->on_click = run(readme_button);

@@ -1,8 +1,8 @@
-#include "app/window_texts.h"
+#include "options/window_language.h"
 
 #include "contents/contents_window.h"
+#include "library/status_bar.h"
 #include "options/options_page.h"
-#include "settings/settings_procedures.h"
 
 namespace kistvar {
 
