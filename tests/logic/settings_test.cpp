@@ -4,9 +4,9 @@
 #include <filesystem>
 
 #include "platform/gb18030.h"
-#include "platform/headless/script.h"
 #include "settings/settings_procedures.h"
 #include "support/app_fixture.h"
+#include "support/headless/script.h"
 
 namespace kistvar {
 namespace {

@@ -5,7 +5,7 @@
 
 #include "library/messages.h"
 #include "platform/dialogs.h"
-#include "platform/headless/script.h"
+#include "support/headless/script.h"
 
 namespace kistvar::safety {
 

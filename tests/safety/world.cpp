@@ -7,7 +7,7 @@
 
 #include "platform/dialogs.h"
 #include "platform/gb18030.h"
-#include "platform/headless/script.h"
+#include "support/headless/script.h"
 #include "support/stash_writer.h"
 #include "support/temp_folder.h"
 #include "ui/bindings.h"

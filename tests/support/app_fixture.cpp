@@ -1,7 +1,7 @@
 #include "support/app_fixture.h"
 
 #include "platform/gb18030.h"
-#include "platform/headless/script.h"
+#include "support/headless/script.h"
 #include "ui/bindings.h"
 
 namespace kistvar::test {
