@@ -1,6 +1,6 @@
 // Modal dialogs and the shell. Backend-provided: the Win32 backend shows the
-// real dialogs; the headless backend answers from a queue a test fills
-// (platform/headless/script.h) and records what was shown.
+// real dialogs; the headless backend answers from a queue a test fills and
+// records what was shown.
 #pragma once
 
 #include <string>

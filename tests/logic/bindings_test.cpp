@@ -4,8 +4,8 @@
 #include <filesystem>
 
 #include "platform/dialogs.h"
-#include "platform/headless/script.h"
 #include "support/app_fixture.h"
+#include "support/headless/script.h"
 
 namespace kistvar {
 namespace {

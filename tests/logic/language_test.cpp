@@ -10,10 +10,10 @@
 #include "language/language.h"
 #include "language/text_table.h"
 #include "platform/dialogs.h"
-#include "platform/headless/observation.h"
-#include "platform/headless/script.h"
 #include "platform/settings_file.h"
 #include "support/app_fixture.h"
+#include "support/headless/observation.h"
+#include "support/headless/script.h"
 
 namespace kistvar {
 namespace {

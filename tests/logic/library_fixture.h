@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "platform/fault_seam.h"
-#include "platform/headless/script.h"
 #include "support/app_fixture.h"
+#include "support/headless/script.h"
 
 namespace kistvar::test {
 

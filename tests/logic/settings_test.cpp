@@ -3,11 +3,11 @@
 
 #include <filesystem>
 
-#include "platform/gb18030.h"
-#include "platform/headless/script.h"
 #include "options/window_settings.h"
+#include "platform/gb18030.h"
 #include "settings/settings_procedures.h"
 #include "support/app_fixture.h"
+#include "support/headless/script.h"
 
 namespace kistvar {
 namespace {

@@ -10,8 +10,8 @@
 #include "platform/dialogs.h"
 #include "platform/fault_seam.h"
 #include "platform/gb18030.h"
-#include "platform/headless/script.h"
 #include "support/app_fixture.h"
+#include "support/headless/script.h"
 
 namespace kistvar {
 namespace {

@@ -18,7 +18,6 @@
 #include "platform/fault_seam.h"
 #include "platform/files.h"
 #include "platform/gb18030.h"
-#include "platform/headless/script.h"
 #include "platform/profile_text.h"
 #include "platform/settings_file.h"
 #include "safety/disk_snapshot.h"
@@ -26,6 +25,7 @@
 #include "store/box_editing.h"
 #include "store/drop_import.h"
 #include "store/swap.h"
+#include "support/headless/script.h"
 #include "support/temp_folder.h"
 
 namespace kistvar {
@@ -214,7 +214,9 @@ TEST_F(CrashSafety, EveryStoreOperationStoppedAtAnyFileCallLosesNoBox) {
                 std::set<std::string> kept;
                 for (const auto& [path, content] : safety::take_snapshot(test::native_path(temp.path())).files) {
                     if (!safety::is_temporary_name(path)) kept.insert(content);
-                    if (!dies) EXPECT_FALSE(safety::is_temporary_name(path)) << path << " left behind";
+                    if (!dies) {
+                        EXPECT_FALSE(safety::is_temporary_name(path)) << path << " left behind";
+                    }
                 }
                 for (const std::string& box : boxes) EXPECT_TRUE(kept.count(box)) << box << " lost";
                 if (every_call_tried) break;

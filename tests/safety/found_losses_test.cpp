@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "platform/fault_seam.h"
-#include "platform/headless/script.h"
 #include "platform/settings_file.h"
 #include "settings/settings_procedures.h"
 #include "store/box_editing.h"
@@ -10,6 +9,7 @@
 #include "store/stash_slot.h"
 #include "store/swap.h"
 #include "support/box_tag.h"
+#include "support/headless/script.h"
 #include "support/temp_folder.h"
 
 namespace kistvar {

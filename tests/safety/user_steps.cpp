@@ -4,7 +4,6 @@
 #include <filesystem>
 #include <fstream>
 
-#include "platform/headless/script.h"
 #include "platform/text.h"
 #include "settings/settings_procedures.h"
 #include "store/box_editing.h"
@@ -12,6 +11,7 @@
 #include "store/drop_import.h"
 #include "store/stash_slot.h"
 #include "store/swap.h"
+#include "support/headless/script.h"
 
 namespace kistvar::safety {
 

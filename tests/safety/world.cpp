@@ -8,8 +8,8 @@
 
 #include "language/language.h"
 #include "platform/gb18030.h"
-#include "platform/headless/script.h"
 #include "settings/settings_procedures.h"
+#include "support/headless/script.h"
 #include "support/stash_writer.h"
 
 namespace kistvar::safety {

@@ -1,8 +1,8 @@
 #include "support/app_fixture.h"
 
-#include "platform/gb18030.h"
-#include "platform/headless/script.h"
 #include "app/bindings.h"
+#include "platform/gb18030.h"
+#include "support/headless/script.h"
 
 namespace kistvar::test {
 

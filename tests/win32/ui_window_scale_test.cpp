@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "language/language.h"
-#include "platform/win32/list_view_model.h"
 #include "platform/win32/pictures.h"
 #include "platform/win32/wide_text.h"
+#include "ui/title_order.h"
 
 namespace kistvar::test {
 namespace {
@@ -246,8 +246,7 @@ TEST_F(WindowScale, ThreeThousandScrambledTitlesEndSortedAndAllShown) {
     ASSERT_EQ(list.item_count(), 3000);
     EXPECT_EQ(SendMessageW(handle(list), LVM_GETITEMCOUNT, 0, 0), 3000);
     for (int i = 1; i < 3000; ++i)
-        ASSERT_LE(win32::compare_titles(win32::widen(list.get_item_title(i - 1)),
-                                        win32::widen(list.get_item_title(i))), 0) << i;
+        ASSERT_LE(ui::compare_titles(list.get_item_title(i - 1), list.get_item_title(i)), 0) << i;
     EXPECT_EQ(list.get_item_title(0), "box 0");
     EXPECT_EQ(list.get_item_title(2999), "box 999");
 }

@@ -4,6 +4,6 @@
 namespace kistvar {
 
 // The test's clock, so box titles made from the time are predictable.
-DateTime current_time() { return headless::script::clock_setting(); }
+DateTime current_time() { return headless::script_state().moment; }
 
 }  // namespace kistvar

@@ -46,12 +46,12 @@ void shell_open(int action, std::string_view path, std::string_view /*parameters
 std::string special_folder(int number) {
     constexpr int documents = 1;
     if (number != documents) return "";
-    std::string folder = headless::script::documents_folder_setting();
+    std::string folder = headless::script_state().documents_folder;
     if (folder.empty()) return "";
     if (folder.back() != '\\') folder += '\\';
     return folder;
 }
 
-std::string program_folder() { return headless::script::program_folder_setting(); }
+std::string program_folder() { return headless::script_state().program_folder; }
 
 }  // namespace kistvar

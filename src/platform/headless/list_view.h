@@ -1,13 +1,13 @@
-// The headless list view: a sorted model of titles and pictures with the
+// The headless list view: the sorted model of titles and pictures with the
 // selection and focus marks of the real list control, and the events it
 // raises synchronously inside the calls that cause them.
 #pragma once
 
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "platform/headless/control_base.h"
+#include "ui/sorted_titles.h"
 
 namespace kistvar::headless {
 
@@ -24,12 +24,14 @@ public:
     void set_selected_item(int index) override;
     std::string edited_title() const override { return edited_title_.value_or(""); }
 
-    int item_count() const override { return static_cast<int>(order_.size()); }
+    int item_count() const override { return items_.size(); }
     int insert_item(int position, std::string_view title, int picture) override;
-    std::string get_item_title(int index) const override;
-    int get_item_picture(int index) const override;
-    void set_item_picture(int index, int picture) override;
-    int find_item(std::string_view title, int start = 0, bool whole_title = true) const override;
+    std::string get_item_title(int index) const override { return items_.title(index); }
+    int get_item_picture(int index) const override { return items_.picture(index); }
+    void set_item_picture(int index, int picture) override { items_.set_picture(index, picture); }
+    int find_item(std::string_view title, int start = 0, bool whole_title = true) const override {
+        return items_.find(title, start, whole_title);
+    }
     void delete_item(int index) override;
     void delete_all_items() override;
     void ensure_visible(int) override {}
@@ -46,27 +48,13 @@ public:
     void end_label_edit(std::optional<std::string> typed);
 
 private:
-    struct Item {
-        std::string title;
-        int picture;
-    };
-
-    bool exists(int index) const { return index >= 0 && index < item_count(); }
-    Item& at(int index) { return items_[order_[static_cast<std::size_t>(index)]]; }
-    const Item& at(int index) const { return items_[order_[static_cast<std::size_t>(index)]]; }
-    int sorted_position(std::string_view title) const;
     // Gives the item the selected and focused marks; raises current item
     // changed when it gains the focus mark.
     void select_and_focus(int index);
     void rebuild();
     void forget_marks();
 
-    // Items stay where they were stored; the display order holds their
-    // places. A sorted insert then shifts plain numbers rather than titles:
-    // filling a list of thousands of boxes in the file system's order would
-    // otherwise move every title after the new one, once per box.
-    std::vector<Item> items_;
-    std::vector<std::size_t> order_;
+    ui::SortedTitles items_;
     int view_style_ = report;
     int sort_order_ = ascending;
     int selected_ = -1;  // single selection: at most one item has the mark

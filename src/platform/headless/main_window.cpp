@@ -5,7 +5,6 @@
 #include <utility>
 
 #include "platform/headless/contents_window.h"
-#include "platform/headless/observation.h"
 #include "platform/headless/list_view.h"
 #include "platform/headless/simple_controls.h"
 #include "language/language.h"
@@ -100,28 +99,6 @@ void MainWindow::show_texts() {
     texts["箱子内容"] = text(ui::layout::contents_title);
     for (const auto& [name, button] : image_buttons()) button->set_tool_tip_text(texts.at(std::string(name)));
     状态条1->set_status_text(0, text(ui::layout::status_part0_text));
-}
-
-bool window_shown(const ui::MainWindow& window) {
-    const auto* headless_window = dynamic_cast<const MainWindow*>(&window);
-    return headless_window && headless_window->context.shown;
-}
-
-const ui::Control* focused_control(const ui::MainWindow& window) {
-    const auto* headless_window = dynamic_cast<const MainWindow*>(&window);
-    return headless_window ? dynamic_cast<const ui::Control*>(headless_window->context.focused) : nullptr;
-}
-
-std::string shown_text(const ui::MainWindow& window, std::string_view name) {
-    const auto* headless_window = dynamic_cast<const MainWindow*>(&window);
-    if (!headless_window) return {};
-    const auto found = headless_window->texts.find(name);
-    return found == headless_window->texts.end() ? std::string() : found->second;
-}
-
-bool visible(const ui::Control& control) {
-    const auto* placement = dynamic_cast<const Placement*>(&control);
-    return placement && placement->visible();
 }
 
 }  // namespace kistvar::headless

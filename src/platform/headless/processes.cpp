@@ -7,7 +7,7 @@
 namespace kistvar {
 
 bool process_running(std::string_view program_file_name) {
-    for (const std::string& running : headless::script::running_processes_setting())
+    for (const std::string& running : headless::script_state().running_processes)
         if (compare_text(running, program_file_name, false) == 0) return true;
     return false;
 }

@@ -1,8 +1,11 @@
-#include "platform/headless/title_order.h"
+// The headless list's imitation of the real control's comparison of titles:
+// letters folded to small ones in the scripts box titles are written in, the
+// first difference of case alone deciding between otherwise equal titles.
+#include "ui/title_order.h"
 
 #include <cstdint>
 
-namespace kistvar::headless {
+namespace kistvar::ui {
 
 namespace {
 
@@ -63,4 +66,4 @@ bool title_matches(std::string_view title, std::string_view text, bool whole_tit
     return j == text.size() && (!whole_title || i == title.size());
 }
 
-}  // namespace kistvar::headless
+}  // namespace kistvar::ui

@@ -5,6 +5,6 @@
 
 namespace kistvar {
 
-bool user_interface_is_chinese() { return headless::script::user_interface_chinese_setting(); }
+bool user_interface_is_chinese() { return headless::script_state().user_interface_chinese; }
 
 }  // namespace kistvar

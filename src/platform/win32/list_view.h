@@ -1,6 +1,10 @@
 // A box list: a report-style list view showing our own sorted model through
 // the owner-data mechanism, with the selection and focus marks kept by the
-// control and the events of the logic raised from its notifications.
+// control and the events of the logic raised from its notifications. Its
+// jobs are in four files: the items and marks the logic asks for
+// (list_view.cpp), the owner-data display (list_view_display.cpp), the mouse
+// and the keys (list_view_input.cpp), and the notifications with the label
+// edit and the info tips (list_view_notify.cpp).
 #pragma once
 
 #include <windows.h>
@@ -10,8 +14,8 @@
 #include <string>
 
 #include "platform/win32/controls_base.h"
-#include "platform/win32/list_view_model.h"
 #include "ui/controls.h"
+#include "ui/sorted_titles.h"
 
 namespace kistvar::win32 {
 
@@ -34,10 +38,12 @@ public:
 
     int item_count() const override { return model_.size(); }
     int insert_item(int position, std::string_view title, int picture) override;
-    std::string get_item_title(int index) const override;
-    int get_item_picture(int index) const override;
+    std::string get_item_title(int index) const override { return model_.title(index); }
+    int get_item_picture(int index) const override { return model_.picture(index); }
     void set_item_picture(int index, int picture) override;
-    int find_item(std::string_view title, int start = 0, bool whole_title = true) const override;
+    int find_item(std::string_view title, int start = 0, bool whole_title = true) const override {
+        return model_.find(title, start, whole_title);
+    }
     void delete_item(int index) override;
     void delete_all_items() override;
     void ensure_visible(int index) override;
@@ -49,6 +55,22 @@ public:
     void use_pictures(HIMAGELIST pictures);
 
 private:
+    // Marks moved by us must not look like the user's doing.
+    class Quietly {
+    public:
+        explicit Quietly(bool& quiet) : quiet_(quiet), was_(quiet) { quiet_ = true; }
+        ~Quietly() { quiet_ = was_; }
+        Quietly(const Quietly&) = delete;
+        Quietly& operator=(const Quietly&) = delete;
+
+    private:
+        bool& quiet_;
+        bool was_;
+    };
+    static void fire(const ui::Event& event) {
+        if (event) event();
+    }
+
     // The first item with the mark (LVNI_SELECTED, LVNI_FOCUSED), or -1.
     int marked(UINT mark) const;
     void set_marks(int index, UINT marks, UINT which);
@@ -80,7 +102,7 @@ private:
 
     static constexpr UINT show_model_message = WM_APP + 1;
 
-    ListViewModel model_;
+    ui::SortedTitles model_;
     std::optional<Marks> model_ahead_;
     int view_style_ = report;
     int sort_order_ = ascending;

@@ -44,6 +44,18 @@ std::string narrow(std::wstring_view utf16) {
     return utf8;
 }
 
+void copy_widened(std::string_view utf8, wchar_t* buffer, int capacity) {
+    if (capacity < 1) return;
+    const int room = capacity - 1;
+    int length = 0;
+    if (room > 0 && !utf8.empty()) {
+        // Straight into the buffer: the list asks for every title it draws.
+        length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), buffer, room);
+        if (length == 0) length = static_cast<int>(widen(utf8).copy(buffer, static_cast<std::size_t>(room)));
+    }
+    buffer[length] = L'\0';
+}
+
 std::wstring widen_path(std::string_view utf8_path) {
     std::wstring path = widen(utf8_path);
     if (path.size() <= longest_plain_path || starts_with(path, L"\\\\?\\")) return path;

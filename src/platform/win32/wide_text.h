@@ -11,6 +11,9 @@ namespace kistvar::win32 {
 std::wstring widen(std::string_view utf8);
 // UTF-16 to UTF-8; a lone surrogate becomes U+FFFD.
 std::string narrow(std::wstring_view utf16);
+// UTF-8 into a control's text buffer of `capacity` characters, cut to fit
+// and always ended by a null (nothing at all for a capacity below 1).
+void copy_widened(std::string_view utf8, wchar_t* buffer, int capacity);
 
 // A path for the wide file functions. A path too long for MAX_PATH is made
 // absolute and given the "\\?\" prefix (or "\\?\UNC\" for a share), which lifts

@@ -5,10 +5,10 @@
 
 #include "language/runtime_texts.h"
 #include "platform/dialogs.h"
-#include "platform/headless/observation.h"
-#include "platform/headless/script.h"
 #include "platform/runtime.h"
 #include "platform/time_text.h"
+#include "support/headless/observation.h"
+#include "support/headless/script.h"
 #include "ui/main_window.h"
 
 namespace kistvar {

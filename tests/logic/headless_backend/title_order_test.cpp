@@ -1,10 +1,10 @@
 // The in-memory list's comparison, beyond what the shared control tests can
 // ask of the real one.
-#include "platform/headless/title_order.h"
+#include "ui/title_order.h"
 
 #include <gtest/gtest.h>
 
-namespace kistvar::headless {
+namespace kistvar::ui {
 namespace {
 
 TEST(TitleOrder, CaseDecidesOnlyBetweenOtherwiseEqualTitles) {
@@ -39,4 +39,4 @@ TEST(TitleOrder, PrefixMatchNeedsTheWholeText) {
 }
 
 }  // namespace
-}  // namespace kistvar::headless
+}  // namespace kistvar::ui

@@ -6,10 +6,10 @@
 
 #include <utility>
 
-#include "platform/headless/observation.h"
 #include "platform/headless/list_view.h"
 #include "platform/headless/main_window.h"
-#include "platform/headless/script.h"
+#include "support/headless/observation.h"
+#include "support/headless/script.h"
 
 namespace kistvar::test {
 

@@ -7,18 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "platform/headless/script_state.h"
 #include "platform/time_text.h"
 #include "ui/controls.h"
 
 namespace kistvar::headless {
-
-struct Shown {
-    enum class Kind { message_box, input_box, folder_chooser, popup_menu, shell_open };
-    Kind kind;
-    std::string text;     // message text, input prompt, chooser title, menu name, opened path
-    std::string caption;  // title (shell_open: the action number as text)
-    int style = 0;
-};
 
 void queue_message_box_answer(int result);                  // result_ok / result_cancel
 void queue_input_box_answer(std::optional<std::string> text);  // nullopt: Cancel
@@ -42,15 +35,5 @@ void set_recycle_folder(std::string folder);
 
 // Forgets every queued answer, record and setting.
 void reset();
-
-// end_program unwinds to the harness with this.
-struct ProgramEnded {
-    int exit_code;
-};
-// runtime_error unwinds with this (the real program shows a box and exits -1).
-struct RuntimeErrorRaised {
-    int code;
-    std::string text;
-};
 
 }  // namespace kistvar::headless
