@@ -55,6 +55,8 @@ const std::vector<TextEntry>& chinese_texts() {
         {Text::menu_refresh, "刷新"},
         {Text::menu_open_folder, "打开该文件夹"},
         {Text::menu_open_backups_folder, "打开备份文件夹"},
+        {Text::menu_move_across, "移到另一边"},
+        {Text::menu_undo_move, "撤销移动"},
 
         {Text::notice_caption, "提示信息"},
         {Text::failure_caption, "错误信息"},

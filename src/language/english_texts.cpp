@@ -57,6 +57,8 @@ const std::vector<TextEntry>& english_texts() {
         {Text::menu_refresh, "Refresh"},
         {Text::menu_open_folder, "Open folder"},
         {Text::menu_open_backups_folder, "Open backups folder"},
+        {Text::menu_move_across, "Move to the other side"},
+        {Text::menu_undo_move, "Undo move"},
 
         {Text::notice_caption, "Kistvar"},
         {Text::failure_caption, "Kistvar"},

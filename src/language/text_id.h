@@ -19,7 +19,7 @@ enum class Text {
 
     // The pop-up menus.
     menu_swap, menu_save_as, menu_rename, menu_delete, menu_contents, menu_view, menu_sort, menu_refresh,
-    menu_open_folder, menu_open_backups_folder,
+    menu_open_folder, menu_open_backups_folder, menu_move_across, menu_undo_move,
 
     // Message box titles and the input box.
     notice_caption, failure_caption, alert_caption, question_caption, game_running_caption,
