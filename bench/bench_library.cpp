@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <stdexcept>
+#include <vector>
 
 #include "platform/files.h"
 #include "support/stash_writer.h"
@@ -47,7 +48,22 @@ void put_box(const std::string& folder, const std::string& title) {
         throw std::runtime_error("cannot write a box into " + folder);
 }
 
+const char* const item_names[] = {"Ring of Fire", "Зелье здоровья", "Frost Bolt", "Iron Sword", "Amulet",
+                                  "Большой щит", "Mana Potion", "Boots of Haste"};
+
 }  // namespace
+
+std::string real_sized_box(int n) {
+    constexpr int items_per_box = 80;
+    std::vector<test::StashItem> items;
+    for (int i = 0; i < items_per_box; ++i) {
+        test::StashItem item = test::stash_item(std::string(item_names[(n + i) % 8]) + " " + std::to_string(n),
+                                                24 + i % 3, 1 + i % 40, 1 + i % 90);
+        item.mods = 20;  // the mod ids take room as real records' fields do
+        items.push_back(item);
+    }
+    return test::stash_file(items);
+}
 
 std::string saved_box_title(int n) {
     char title[32];

@@ -26,6 +26,10 @@ public:
 // in the two folders, so a search can never mix them up.
 std::string saved_box_title(int n);
 std::string my_box_title(int n);
+// A box the size of a well-filled real one, about 30 KB: 80 items across the
+// three tabs, each with the mod ids real records carry; its items' names
+// differ with n.
+std::string real_sized_box(int n);
 // The box in use when the run starts: the stash file, not in MYBOX.
 inline constexpr const char* first_box_in_use = "box in use";
 

@@ -23,6 +23,8 @@
 #include "app/bindings.h"
 #include "bench_find.h"
 #include "bench_library.h"
+#include "bench_moves.h"
+#include "bench_timing.h"
 #include "library/box_lists.h"
 #include "library/swap.h"
 #include "options/window_settings.h"
@@ -51,6 +53,7 @@ struct Options {
     int fill_rounds = 7;
     int swap_rounds = 5;
     int start_rounds = 11;
+    int move_rounds = 7;
 };
 
 Options read_options(int argc, char** argv) {
@@ -63,26 +66,17 @@ Options read_options(int argc, char** argv) {
             options.swap_rounds = std::max(1, std::atoi(arg.c_str() + 14));
         else if (arg.rfind("--start-rounds=", 0) == 0)
             options.start_rounds = std::max(1, std::atoi(arg.c_str() + 15));
+        else if (arg.rfind("--move-rounds=", 0) == 0)
+            options.move_rounds = std::max(1, std::atoi(arg.c_str() + 14));
         else
-            throw std::runtime_error("usage: kistvar_bench [--fill-rounds=N] [--swap-rounds=N] [--start-rounds=N]");
+            throw std::runtime_error(
+                "usage: kistvar_bench [--fill-rounds=N] [--swap-rounds=N] [--start-rounds=N] [--move-rounds=N]");
     }
     return options;
 }
 
 void require(bool condition, const char* what) {
     if (!condition) throw std::runtime_error(std::string("benchmark setup broken: ") + what);
-}
-
-double seconds_of(const std::function<void()>& work) {
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const std::size_t middle = values.size() / 2;
-    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
 // What any program showing the library must at least do: list both folders.
@@ -214,6 +208,7 @@ int run(int argc, char** argv) {
     measure_fill(app, library, options.fill_rounds);
     measure_swap(app, library, options.swap_rounds);
     measure_find(backend_name);
+    measure_moves(backend_name, options.move_rounds);
     return 0;
 }
 

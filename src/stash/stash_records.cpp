@@ -28,12 +28,20 @@ Record StashRecords::take(std::size_t index) {
     return taken;
 }
 
-bool StashRecords::put(Record&& record, int place) {
+bool StashRecords::put(Record&& record, int place) { return put(std::move(record), place, records_.size()); }
+
+bool StashRecords::put(Record&& record, int place, std::size_t index) {
     const bool empty_image = version_ == version_empty_image && records_.empty();
     if (record.version() != version_ && !empty_image) return false;
-    if (!record.set_place(place)) return false;
+    if (index > records_.size() || !record.set_place(place)) return false;
     version_ = record.version();
-    records_.push_back(std::move(record));
+    records_.insert(records_.begin() + static_cast<std::ptrdiff_t>(index), std::move(record));
+    return true;
+}
+
+bool StashRecords::become_empty_image() {
+    if (!records_.empty()) return false;
+    version_ = version_empty_image;
     return true;
 }
 

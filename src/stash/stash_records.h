@@ -50,11 +50,17 @@ public:
     bool set_place(std::size_t index, int place);
     // Takes record `index` out of the box.
     Record take(std::size_t index);
-    // Puts a record, whole, into the box at `place` of its own tab. False,
-    // leaving the record as it was, when its layout is not the box's or the
-    // place is not in its tab. The empty image of a new box takes the
-    // version of its first record.
+    // Puts a record, whole, into the box at `place` of its own tab, after the
+    // last record or as record `index` (those from there on move up one), so
+    // a record taken out and put back where it was gives the same bytes.
+    // False, leaving the record as it was, when its layout is not the box's,
+    // the place is not in its tab or the index is past the end. The empty
+    // image of a new box takes the version of its first record.
     bool put(Record&& record, int place);
+    bool put(Record&& record, int place, std::size_t index);
+    // A box emptied of the records that entered it since it was the empty
+    // image of a new box becomes that image again. False while it holds a record.
+    bool become_empty_image();
 
 private:
     friend RecordsRead read_stash_records(std::string_view file_bytes);

@@ -4,6 +4,7 @@
 #include <map>
 
 #include "platform/settings_file.h"
+#include "stash/stash_reader.h"
 
 namespace kistvar::safety {
 
@@ -20,6 +21,12 @@ std::string joined(const std::vector<std::string>& texts) {
     std::string all;
     for (const auto& text : texts) all += (all.empty() ? "" : ", ") + text;
     return "[" + all + "]";
+}
+
+std::multiset<std::string> item_names(const std::string& content) {
+    std::multiset<std::string> names;
+    for (const stash::Item& item : stash::read_stash(content).items) names.insert(item.name);
+    return names;
 }
 
 }  // namespace
@@ -63,6 +70,7 @@ std::vector<std::string> BoxChecks::after_step(const DiskSnapshot& before, const
     check_no_box_twice(after, problems);
     check_no_temporary_files(after, problems);
     check_settings_file(problems);
+    check_items_moved(after, step, problems);
     return problems;
 }
 
@@ -124,6 +132,25 @@ void BoxChecks::check_settings_file(std::vector<std::string>& problems) {
     if (read_setting(path, "路径", "存档", missing) == missing ||
         read_setting(path, "状态", "正在使用", missing) == missing)
         problems.push_back("MYBOX.ini lost its keys");
+}
+
+void BoxChecks::check_items_moved(const DiskSnapshot& after, const StepRecord& step,
+                                  std::vector<std::string>& problems) {
+    if (!step.items_moved) return;
+    std::multiset<std::string> now, backed_up;
+    for (const std::string& box : step.items_moved->boxes)
+        if (after.holds(box)) now.merge(item_names(after.content_of(box)));
+    for (const auto& [path, content] : after.files)
+        if (path.find("/备份/") != std::string::npos) backed_up.merge(item_names(content));
+    const std::multiset<std::string>& before = step.items_moved->items;
+    if (step.items_moved->settled) {
+        if (now != before)
+            problems.push_back("the boxes held " + joined({before.begin(), before.end()}) + ", now " +
+                               joined({now.begin(), now.end()}));
+        return;
+    }
+    for (const std::string& item : before)
+        if (!now.count(item) && !backed_up.count(item)) problems.push_back("item \"" + item + "\" lost");
 }
 
 }  // namespace kistvar::safety

@@ -1,7 +1,10 @@
 // The checks run after every step: no box content vanished from the world
 // (a list, the slot, the backups, the Recycle Bin) but the game's own earlier
 // states of its stash, saved boxes change only when the user confirmed it, a box never
-// sits twice in the library, no temporary file is left, and MYBOX.ini reads.
+// sits twice in the library, no temporary file is left, MYBOX.ini reads, and
+// a move of an item leaves its boxes holding the same items as before, each
+// once, unless it failed and could not put them back (then each item is still
+// in one of them or in a backup).
 #pragma once
 
 #include <set>
@@ -33,6 +36,7 @@ private:
     void check_no_box_twice(const DiskSnapshot& after, std::vector<std::string>& problems);
     void check_no_temporary_files(const DiskSnapshot& after, std::vector<std::string>& problems);
     void check_settings_file(std::vector<std::string>& problems);
+    void check_items_moved(const DiskSnapshot& after, const StepRecord& step, std::vector<std::string>& problems);
     void note_copies(const DiskSnapshot& disk);
 
     World& world_;

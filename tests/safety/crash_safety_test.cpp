@@ -10,6 +10,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <random>
 #include <set>
 #include <string>
@@ -22,10 +23,13 @@
 #include "platform/settings_file.h"
 #include "safety/disk_snapshot.h"
 #include "settings/settings_procedures.h"
+#include "stash/stash_reader.h"
 #include "store/box_editing.h"
 #include "store/drop_import.h"
+#include "store/item_moves.h"
 #include "store/swap.h"
 #include "support/headless/script.h"
+#include "support/stash_writer.h"
 #include "support/temp_folder.h"
 
 namespace kistvar {
@@ -65,7 +69,7 @@ protected:
         return fault_seam::calls_seen();
     }
 
-    test::TempFolder temp;
+    test::TempFolder temp{test::TempFolder::Backing::memory};
     const std::string settings = temp / "MYBOX.ini";
     const std::string box = temp / "MYBOX 2012年10月23日9时.bin";
 };
@@ -170,25 +174,40 @@ TEST_F(CrashSafety, KillingTheProcessWhileItWritesABoxLeavesAWholeBox) {
 // program dies: that call and every later one do nothing) or with that one
 // call failing. Every box's content is still in a file that is no temporary
 // one (in the library, the backups or the Recycle Bin), and a single failure
-// leaves no temporary file behind.
+// leaves no temporary file behind. The item a move or its undo carries is
+// still in one of its two boxes, the item it changed places with there or in
+// a backup, and both boxes read; after a single failure the two boxes hold
+// both items once each.
 TEST_F(CrashSafety, EveryStoreOperationStoppedAtAnyFileCallLosesNoBox) {
     const store::Places places{temp / "save", temp / "box", "sharedstash_v2.bin", settings, "M"};
     const std::string elsewhere = temp / "elsewhere";
-    const std::set<std::string> boxes = {"box M", "box A", "box S", "dropped S"};
+    const std::string box_m = test::stash_holding("box M"), box_a = test::stash_holding("box A"),
+                      box_s = test::stash_holding("box S"), dropped_s = test::stash_holding("dropped S");
     auto lay_out = [&] {
         for (const auto& entry : std::filesystem::directory_iterator(test::native_path(temp.path())))
             std::filesystem::remove_all(entry.path());
         for (const std::string& folder : {places.save_folder, places.box_folder, store::my_boxes_folder(places),
                                           temp / "recycle", elsewhere})
             test::make_folder_on_disk(folder);
-        write_on_disk(store::stash_file(places), "box M");
-        write_on_disk(store::my_box_file(places, "A"), "box A");
-        write_on_disk(store::saved_box_file(places, "S"), "box S");
-        write_on_disk(elsewhere + "\\S.bin", "dropped S");
+        write_on_disk(store::stash_file(places), box_m);
+        write_on_disk(store::my_box_file(places, "A"), box_a);
+        write_on_disk(store::saved_box_file(places, "S"), box_s);
+        write_on_disk(elsewhere + "\\S.bin", dropped_s);
         write_in_use_marker(settings, places.marker);
     };
+    // The items of my box A and saved box S, moved between them as the contents window asks.
+    store::ViewedBox a{store::my_box_file(places, "A"), "A", {}}, s{store::saved_box_file(places, "S"), "S", {}};
+    auto view_both = [&] { ASSERT_TRUE(file_facts(a.path, a.seen) && file_facts(s.path, s.seen)); };
+    const store::Cell first{stash::Tab::gear, 1};
+    store::MoveRecord exchanged;
     const store::Drop drop = store::read_drop(places, false, elsewhere + "\\S.bin");
-    const std::pair<const char*, std::function<void()>> operations[] = {
+    struct Operation {
+        const char* name;
+        std::function<void()> run;
+        std::function<void()> before = [] {};  // not stopped
+        bool moves_items = false;
+    };
+    const Operation operations[] = {
         {"swap in a my box", [&] { store::swap(places, "A", true); }},
         {"swap in a saved box", [&] { store::swap(places, "S", false); }},
         {"save as", [&] { store::save_as(places, store::BoxKind::in_use, "M", "copy of M"); }},
@@ -197,28 +216,58 @@ TEST_F(CrashSafety, EveryStoreOperationStoppedAtAnyFileCallLosesNoBox) {
         {"rename the box in use", [&] { store::rename_box_in_use(places, "M", "N"); }},
         {"delete", [&] { store::delete_box(places, store::BoxKind::mine, "A"); }},
         {"drop over a box", [&] { store::import_box(places, drop, true); }},
+        {"move an item to the other side", [&] { store::move_item(places, a, first, s, std::nullopt); }, view_both,
+         true},
+        {"exchange two items across boxes", [&] { store::move_item(places, a, first, s, first); }, view_both, true},
+        {"undo an exchange", [&] { store::undo_move(places, exchanged); },
+         [&] {
+             view_both();
+             exchanged = store::move_item(places, a, first, s, first).record;
+         },
+         true},
     };
     headless::set_recycle_folder(temp / "recycle");
-    for (const auto& [name, operation] : operations) {
+    for (const Operation& operation : operations) {
         for (const bool dies : {true, false}) {
             for (std::uint64_t failing = 1;; ++failing) {
-                SCOPED_TRACE(std::string(name) + (dies ? ", ends at call " : ", fails call ") + std::to_string(failing));
+                SCOPED_TRACE(std::string(operation.name) + (dies ? ", ends at call " : ", fails call ") +
+                             std::to_string(failing));
                 lay_out();
+                operation.before();
                 fault_seam::arm([&](fault_seam::FileCall, std::string_view, std::uint64_t number) {
                     return dies ? number >= failing : number == failing;
                 });
-                operation();
+                operation.run();
                 const bool every_call_tried = fault_seam::failures_made() == 0;
                 fault_seam::disarm();
 
+                const safety::DiskSnapshot disk = safety::take_snapshot(test::native_path(temp.path()));
                 std::set<std::string> kept;
-                for (const auto& [path, content] : safety::take_snapshot(test::native_path(temp.path())).files) {
+                for (const auto& [path, content] : disk.files) {
                     if (!safety::is_temporary_name(path)) kept.insert(content);
                     if (!dies) {
                         EXPECT_FALSE(safety::is_temporary_name(path)) << path << " left behind";
                     }
                 }
-                for (const std::string& box : boxes) EXPECT_TRUE(kept.count(box)) << box << " lost";
+                for (const std::string& box : {box_m, box_a, box_s, dropped_s})
+                    EXPECT_TRUE(kept.count(box)) << stash::read_stash(box).items[0].name << " lost";
+                if (operation.moves_items) {
+                    const std::string a_now = read_on_disk(a.path), s_now = read_on_disk(s.path);
+                    EXPECT_TRUE(stash::read_stash(a_now).readable() && stash::read_stash(s_now).readable());
+                    std::multiset<std::string> in_boxes, in_backups;
+                    for (const std::string& box : {a_now, s_now})
+                        for (const stash::Item& item : stash::read_stash(box).items) in_boxes.insert(item.name);
+                    for (const auto& [path, content] : disk.files)
+                        if (path.find("/备份/") != std::string::npos)
+                            for (const stash::Item& item : stash::read_stash(content).items) in_backups.insert(item.name);
+                    // The item carried (back, by the undo) is written into its new box
+                    // first; the one it changed places with may be left in a backup alone.
+                    EXPECT_TRUE(in_boxes.count("box A")) << "the item carried is only in a backup";
+                    EXPECT_TRUE(in_boxes.count("box S") || in_backups.count("box S")) << "box S lost";
+                    if (!dies) {
+                        EXPECT_EQ(in_boxes, (std::multiset<std::string>{"box A", "box S"}));
+                    }
+                }
                 if (every_call_tried) break;
             }
         }

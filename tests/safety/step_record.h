@@ -1,8 +1,9 @@
 // What one user step did that the checks must know: which box files the user
-// agreed to lose and which saved boxes the user renamed.
+// agreed to lose, which saved boxes the user renamed, which items a move carried.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <set>
 #include <string>
 
@@ -22,6 +23,16 @@ struct StepRecord {
     // Files whose deletion an injected fault refused: a move that copied
     // such a file left it behind on purpose, so its content may be found twice.
     std::set<std::string> undeletable_paths;
+    // A move of an item or its undo: the boxes it may write (native paths),
+    // the names of the items they held before, and whether the outcome says
+    // the boxes are as meant or as before. Unsettled, an item may be in both
+    // boxes, or only in a backup.
+    struct ItemsMoved {
+        std::set<std::string> boxes;
+        std::multiset<std::string> items;
+        bool settled = true;
+    };
+    std::optional<ItemsMoved> items_moved;
     std::uint64_t faults = 0;
     int game_writes = 0;  // times the game wrote its stash over the slot
 };

@@ -4,8 +4,10 @@
 #include <filesystem>
 #include <fstream>
 
+#include "platform/native_files.h"
 #include "platform/text.h"
 #include "settings/settings_procedures.h"
+#include "stash/stash_reader.h"
 #include "store/box_editing.h"
 #include "store/box_titles.h"
 #include "store/drop_import.h"
@@ -45,6 +47,17 @@ const char* kind_name(store::BoxKind kind) {
     return "";
 }
 
+std::string cell_text(store::Cell cell) {
+    static const char* const tabs[] = {"gear", "consumables", "spells", "other"};
+    return std::string(tabs[static_cast<int>(cell.tab)]) + " " + std::to_string(cell.place);
+}
+
+const char* result_name(store::MoveResult result) {
+    static const char* const names[] = {"moved", "stale", "not writable", "versions differ", "no item",
+                                        "wrong tab", "tab full", "backup failed", "write failed", "read back differs"};
+    return names[static_cast<int>(result)];
+}
+
 }  // namespace
 
 StepRecord UserSteps::run_one() {
@@ -55,6 +68,7 @@ StepRecord UserSteps::run_one() {
         {&UserSteps::swap, 26},   {&UserSteps::save_as, 6},         {&UserSteps::new_box, 5},
         {&UserSteps::rename, 8},  {&UserSteps::delete_box, 7},      {&UserSteps::drop_files, 8},
         {&UserSteps::restart, 4}, {&UserSteps::change_options, 4}, {&UserSteps::game_plays, 8},
+        {&UserSteps::move_item, 12}, {&UserSteps::undo_move, 4},
     };
     int total = 0;
     for (const auto& entry : steps) total += entry.weight;
@@ -119,6 +133,54 @@ std::string UserSteps::some_drop_source() {
 
 std::string UserSteps::native_file_of(const Box& box) const {
     return world_.native_of(store::box_file(world_.places(), box.kind, box.title));
+}
+
+store::ViewedBox UserSteps::viewed(const Box& box) {
+    store::ViewedBox view{store::box_file(world_.places(), box.kind, box.title), box.title, {}};
+    // Read around the fault seam: the window read the box before this step.
+    native::DirectoryEntry entry;
+    if (const std::intptr_t search = native::find_first(view.path, entry)) {
+        native::find_close(search);
+        view.seen = {entry.size, entry.last_write};
+    }
+    if (chance(10)) ++view.seen.size;  // another program wrote it since
+    return view;
+}
+
+bool UserSteps::let_write(const std::vector<std::string>& program_paths, StepRecord& record) {
+    const std::string slot = world_.current_stash();
+    const bool into_slot = std::any_of(program_paths.begin(), program_paths.end(),
+                                       [&](const std::string& path) { return world_.native_of(path) == slot; });
+    if (!into_slot || !world_.game_running || chance(60)) return true;
+    record.description += ", cancelled while the game runs";
+    return false;
+}
+
+void UserSteps::note_items(const std::vector<std::string>& program_paths, StepRecord& record) const {
+    StepRecord::ItemsMoved moved;
+    for (const std::string& path : program_paths) moved.boxes.insert(world_.native_of(path));
+    for (const std::string& native : moved.boxes) {
+        record.released_paths.insert(native);  // saved boxes too: the player asked for the change
+        for (const stash::Item& item : stash::read_stash(read_native(native)).items) moved.items.insert(item.name);
+    }
+    record.items_moved = std::move(moved);
+}
+
+void UserSteps::note_outcome(const store::MoveOutcome& outcome, StepRecord& record) {
+    record.description += std::string(": ") + result_name(outcome.result);
+    record.items_moved->settled = outcome.restored;
+    if (!outcome.moved() && outcome.restored) return;
+    for (const std::string& native : record.items_moved->boxes) {
+        std::error_code error;
+        if (!fs::is_regular_file(native, error)) continue;
+        const std::string content = read_native(native);
+        // Boxes a move emptied are all alike, and the items of a box saved as
+        // another are in both: what a move writes may rightly be found twice.
+        record.copied_contents.insert(content);
+        // The player let the write into the slot go ahead while the game
+        // runs: its next save may overwrite it.
+        if (game_slot_ && native == *game_slot_) game_states_.insert(content);
+    }
 }
 
 void UserSteps::reload_settings() {
@@ -269,6 +331,7 @@ void UserSteps::change_options(StepRecord& record) {
 
 void UserSteps::restart(StepRecord& record) {
     record.description = "close and start the program again";
+    moves_.clear();  // undo reaches back within one run
     world_.restart_program();
 }
 
@@ -305,6 +368,51 @@ void UserSteps::game_plays(StepRecord& record) {
         ++record.game_writes;
         if (leaving) game_slot_.reset();
     }
+}
+
+// The contents window: an item dragged onto a cell of the other grid or of
+// its own (now and then a cell of another tab), or sent to the other side,
+// between any two boxes the player picks; mostly an item the box holds, now
+// and then an empty cell.
+void UserSteps::move_item(StepRecord& record) {
+    const std::optional<Box> from_box = some_box();
+    const std::optional<Box> to_box = chance(20) ? from_box : some_box();
+    if (!from_box || !to_box) {
+        record.description = "move an item with no box shown";
+        return;
+    }
+    const store::ViewedBox source = viewed(*from_box), target = viewed(*to_box);
+    store::Cell from{stash::Tab::gear, 1 + below(2)};
+    const stash::Contents shown = stash::read_stash(read_native(world_.native_of(source.path)));
+    if (!shown.items.empty() && chance(90)) {
+        const stash::Item& item = shown.items[static_cast<std::size_t>(below(static_cast<int>(shown.items.size())))];
+        from = {item.tab, item.place};
+    }
+    std::optional<store::Cell> to;
+    if (chance(70)) to = store::Cell{chance(95) ? from.tab : stash::Tab::spells, 1 + below(3)};
+    record.description = "move the item at " + cell_text(from) + " of \"" + source.title + "\" to " +
+                         (to ? cell_text(*to) : "the other side") + " of \"" + target.title + "\"";
+    if (!let_write({source.path, target.path}, record)) return;
+    note_items({source.path, target.path}, record);
+    const store::MoveOutcome outcome = store::move_item(world_.places(), source, from, target, to);
+    note_outcome(outcome, record);
+    if (!outcome.moved()) return;
+    moves_.push_back(outcome.record);
+    if (moves_.size() > 100) moves_.erase(moves_.begin());
+}
+
+// Ctrl+Z in the contents window: the last move taken back.
+void UserSteps::undo_move(StepRecord& record) {
+    if (moves_.empty()) {
+        record.description = "undo with no move left";
+        return;
+    }
+    const store::MoveRecord move = moves_.back();
+    record.description = "undo the move from \"" + move.source.title + "\" to \"" + move.target.title + "\"";
+    if (!let_write({move.source.path, move.target.path}, record)) return;
+    moves_.pop_back();
+    note_items({move.source.path, move.target.path}, record);
+    note_outcome(store::undo_move(world_.places(), move), record);
 }
 
 }  // namespace kistvar::safety

@@ -29,12 +29,14 @@ std::string native_path(std::string_view path) {
     return std::string(reinterpret_cast<const char*>(u8.data()), u8.size());
 }
 
-TempFolder::TempFolder() {
+TempFolder::TempFolder(Backing backing) {
     static std::atomic<unsigned> counter{0};
     auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
     std::ostringstream name;
     name << "kistvar-test-" << stamp << "-" << counter++;
-    fs::path folder = fs::temp_directory_path() / name.str();
+    std::error_code error;
+    const bool in_memory = backing == Backing::memory && fs::is_directory("/dev/shm", error);
+    fs::path folder = (in_memory ? fs::path("/dev/shm") : fs::temp_directory_path()) / name.str();
     fs::create_directories(folder);
     auto u8 = folder.u8string();
     path_.assign(reinterpret_cast<const char*>(u8.data()), u8.size());

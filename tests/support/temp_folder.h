@@ -10,7 +10,11 @@ namespace kistvar::test {
 
 class TempFolder {
 public:
-    TempFolder();
+    // Where the folder is made: the system's temporary folder, or memory where
+    // the machine has it (/dev/shm), for tests whose many flushed writes
+    // would otherwise wait on the disk.
+    enum class Backing { disk, memory };
+    explicit TempFolder(Backing backing = Backing::disk);
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
