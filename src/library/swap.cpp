@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "library/game_guard.h"
+#include "contents/game_guard.h"
 #include "library/messages.h"
 #include "library/safety_messages.h"
 #include "library/stash_questions.h"
