@@ -17,12 +17,13 @@ namespace {
 
 constexpr int boxes = 1000;
 constexpr int items_per_box = 80;  // with their skipped fields, about 30 KB a box
-constexpr std::size_t boxes_per_step = 25;
 
 const char* const names[] = {"Ring of Fire", "Зелье здоровья", "Frost Bolt", "Iron Sword", "Amulet",
                              "Большой щит", "Mana Potion", "Boots of Haste"};
 
-std::string box_of(int n) {
+}  // namespace
+
+std::string real_sized_box(int n) {
     std::vector<test::StashItem> items;
     for (int i = 0; i < items_per_box; ++i) {
         test::StashItem item = test::stash_item(std::string(names[(n + i) % 8]) + " " + std::to_string(n), 24 + i % 3,
@@ -33,9 +34,14 @@ std::string box_of(int n) {
     return test::stash_file(items);
 }
 
+namespace {
+
 double search_ms(contents::ItemSearch search, stash::ContentsCache& cache, std::size_t& found) {
     const auto start = std::chrono::steady_clock::now();
-    while (!search.step(cache, boxes_per_step)) {
+    // In the window's steps, each within its budget.
+    for (bool done = false; !done;) {
+        contents::StepBudget budget;
+        done = search.step(cache, budget);
     }
     found = search.found().size();
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
@@ -50,7 +56,7 @@ void measure_find(const char* backend_name) {
     for (int n = 0; n < boxes; ++n) {
         const std::string title = saved_box_title(n);
         const std::string path = library.box_folder + "\\" + title + ".bin";
-        const std::string content = box_of(n);
+        const std::string content = real_sized_box(n);
         bytes += content.size();
         if (!write_file(path, {content})) throw std::runtime_error("cannot write a box for the search");
         sources.push_back({title, path});

@@ -1,7 +1,13 @@
 // The item search of the contents window over a large library.
 #pragma once
 
+#include <string>
+
 namespace kistvar::bench {
+
+// A box of about 30 KB: 80 items whose names differ from box to box, each
+// with its mod ids, as real records hold them.
+std::string real_sized_box(int n);
 
 // 1,000 boxes of about 30 KB each: prints "find_cold_ms=" (empty cache, every
 // box read and parsed) and "find_warm_ms=" (the same search again).

@@ -21,6 +21,7 @@
 
 #include "app/app.h"
 #include "app/bindings.h"
+#include "bench_contents_window.h"
 #include "bench_find.h"
 #include "bench_library.h"
 #include "library/box_lists.h"
@@ -51,6 +52,7 @@ struct Options {
     int fill_rounds = 7;
     int swap_rounds = 5;
     int start_rounds = 11;
+    bool contents_only = false;  // the search and the contents window alone
 };
 
 Options read_options(int argc, char** argv) {
@@ -63,8 +65,11 @@ Options read_options(int argc, char** argv) {
             options.swap_rounds = std::max(1, std::atoi(arg.c_str() + 14));
         else if (arg.rfind("--start-rounds=", 0) == 0)
             options.start_rounds = std::max(1, std::atoi(arg.c_str() + 15));
+        else if (arg == "--contents-only")
+            options.contents_only = true;
         else
-            throw std::runtime_error("usage: kistvar_bench [--fill-rounds=N] [--swap-rounds=N] [--start-rounds=N]");
+            throw std::runtime_error(
+                "usage: kistvar_bench [--fill-rounds=N] [--swap-rounds=N] [--start-rounds=N] [--contents-only]");
     }
     return options;
 }
@@ -205,6 +210,11 @@ void measure_swap(App& app, const BenchLibrary& library, int rounds) {
 
 int run(int argc, char** argv) {
     const Options options = read_options(argc, argv);
+    if (options.contents_only) {
+        measure_find(backend_name);
+        measure_contents_window(backend_name, start);
+        return 0;
+    }
     measure_start(options.start_rounds);
     BenchLibrary library(boxes_per_folder, boxes_per_folder);
     std::unique_ptr<ui::MainWindow> window = ui::create_main_window();
@@ -214,6 +224,7 @@ int run(int argc, char** argv) {
     measure_fill(app, library, options.fill_rounds);
     measure_swap(app, library, options.swap_rounds);
     measure_find(backend_name);
+    measure_contents_window(backend_name, start);
     return 0;
 }
 
