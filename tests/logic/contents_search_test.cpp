@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 
 #include "contents/box_reads.h"
 #include "contents/box_sources.h"
@@ -10,6 +11,7 @@
 #include "contents/contents_texts.h"
 #include "contents/item_search.h"
 #include "logic/library_fixture.h"
+#include "platform/dialogs.h"
 #include "platform/headless/contents_window.h"
 #include "stash/item_names.h"
 #include "stash/stash_reader.h"
@@ -239,6 +241,76 @@ TEST_F(ContentsSearch, TheWindowShowsTheSelectedBoxAndFindsAcrossBothLists) {
     driver->focus(saved());  // the driver's step after an action delivers the item the menu chose
     EXPECT_TRUE(window.is_open()) << "the last item of the box menu opens it";
     EXPECT_EQ(window.summary(), "S：2 件物品（装备 1，消耗品 1，法术 0）");
+}
+
+// The window follows every change of the lists: the box it shows, and the
+// boxes a search shows finds in, are those the lists hold now.
+TEST_F(ContentsSearch, TheWindowFollowsEveryChangeOfTheLists) {
+    test::write_on_disk(stash(), test::stash_holding("Ring of the slot"));
+    test::write_on_disk(my_box("T"), test::stash_holding("Ring T"));
+    test::write_on_disk(my_box("U"), test::stash_holding("Ring U"));
+    test::write_on_disk(saved_box("S"), test::stash_holding("Ring S"));
+    test::make_folder_on_disk(temp / "elsewhere");
+    const std::string dropped = temp / "elsewhere" + "\\D.bin";
+    test::write_on_disk(dropped, test::stash_holding("Ring D"));
+    start_library("M");
+    quiet();
+    const auto rename = [&](ui::ListView& list, std::string_view title, std::string typed) {
+        select(list, title);
+        driver->answer_popup_menu(w().重命名.get());
+        driver->right_click_item(list, index_of(list, title));
+        driver->finish_label_edit(list, typed);
+    };
+    const auto finds = [&] {
+        window().run_waiting_steps();
+        std::vector<std::string> shown;
+        for (const ui::Row& row : window().shown_rows()) shown.push_back(row[0] + ": " + row[1]);
+        std::sort(shown.begin(), shown.end());
+        return shown;
+    };
+
+    select(mine(), "T");
+    driver->click(*w().超级按钮内容);
+    rename(mine(), "T", "T2");
+    window().run_waiting_steps();
+    EXPECT_EQ(window().summary(), "T2：1 件物品（装备 1，消耗品 0，法术 0）");
+    driver->answer_message_box(result_ok);
+    driver->click(*w().超级按钮删除);
+    window().run_waiting_steps();
+    EXPECT_EQ(window().summary(), "") << "the box is gone, and nothing is selected";
+
+    window().set_search_text("ring");
+    using Finds = std::vector<std::string>;
+    EXPECT_EQ(finds(), (Finds{"M: Ring of the slot", "S: Ring S", "U: Ring U"}));
+    const struct {
+        const char* change;
+        std::function<void()> make;
+        Finds finds;
+    } changes[] = {
+        {"rename", [&] { rename(mine(), "U", "U2"); }, {"M: Ring of the slot", "S: Ring S", "U2: Ring U"}},
+        {"swap", [&] { select(mine(), "U2"); driver->click(*w().超级按钮更换); },
+         {"M: Ring of the slot", "S: Ring S", "U2: Ring U"}},
+        {"drop", [&] { driver->drop_files(saved(), {dropped}); },
+         {"D: Ring D", "M: Ring of the slot", "S: Ring S", "U2: Ring U"}},
+        {"save as", [&] { select(saved(), "S"); driver->answer_input_box("S2"); driver->click(*w().超级按钮另存); },
+         {"D: Ring D", "M: Ring of the slot", "S2: Ring S", "S: Ring S", "U2: Ring U"}},
+        {"delete", [&] { select(saved(), "D"); driver->answer_message_box(result_ok); driver->click(*w().超级按钮删除); },
+         {"M: Ring of the slot", "S2: Ring S", "S: Ring S", "U2: Ring U"}},
+        {"refresh", [&] { test::write_on_disk(saved_box("W"), test::stash_holding("Ring W")); driver->click(*w().超级按钮刷新); },
+         {"M: Ring of the slot", "S2: Ring S", "S: Ring S", "U2: Ring U", "W: Ring W"}},
+    };
+    for (const auto& each : changes) {
+        SCOPED_TRACE(each.change);
+        each.make();
+        EXPECT_EQ(finds(), each.finds);
+    }
+    // A find's box is the one the lists hold now: a double click goes to it.
+    const auto rows = window().shown_rows();
+    const auto u2 = std::find_if(rows.begin(), rows.end(), [](const ui::Row& row) { return row[0] == "U2"; });
+    window().double_click_row(static_cast<int>(u2 - rows.begin()));
+    EXPECT_EQ(mine().selected_item(), index_of(mine(), "U2"));
+    EXPECT_EQ(window().summary(), "U2：1 件物品（装备 1，消耗品 0，法术 0）");
+    shown();
 }
 
 }  // namespace
