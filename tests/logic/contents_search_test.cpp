@@ -243,6 +243,30 @@ TEST_F(ContentsSearch, TheWindowShowsTheSelectedBoxAndFindsAcrossBothLists) {
     EXPECT_EQ(window.summary(), "S：2 件物品（装备 1，消耗品 1，法术 0）");
 }
 
+// A search covers every box of both lists whatever page the main window
+// shows: the options page too, and a language saved there while it reads.
+TEST_F(ContentsSearch, ASearchCoversEveryBoxWhateverPageIsShown) {
+    test::write_on_disk(stash(), test::stash_holding("Ring of the slot"));
+    for (const char* title : {"a", "b", "c"}) {
+        test::write_on_disk(my_box(title), test::stash_holding(std::string("Ring ") + title));
+        test::write_on_disk(saved_box(title), test::stash_holding(std::string("Ring ") + title));
+    }
+    start_library("M");
+    driver->click(*w().超级按钮内容);
+    driver->click(*w().超级按钮高级);  // the options page
+
+    window().set_search_text("ring");
+    window().run_waiting_steps();
+    EXPECT_EQ(window().summary(), "7 件物品，在 7 个箱子里");
+
+    window().set_search_text("rin");
+    w().组合框5->set_current_index(1);  // English, saved while the search reads
+    driver->click(*w().按钮保存);
+    window().run_waiting_steps();
+    EXPECT_EQ(window().summary(), "7 item(s) found in 7 box(es)");
+    EXPECT_EQ(window().shown_rows().size(), 7u);
+}
+
 // The window follows every change of the lists: the box it shows, and the
 // boxes a search shows finds in, are those the lists hold now.
 TEST_F(ContentsSearch, TheWindowFollowsEveryChangeOfTheLists) {
