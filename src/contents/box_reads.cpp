@@ -34,8 +34,8 @@ bool BoxReads::step(stash::ContentsCache& cache, StepBudget& budget) {
         const std::string& path = waiting_.front();
         FileFacts facts;
         const bool exists = file_facts(path, facts);
-        if (exists && !budget.fits(StepBudget::bytes_read, facts.size)) return false;
-        budget.spend(StepBudget::bytes_read, exists ? facts.size : 0);
+        if (exists && !budget.fits(StepBudget::bytes_read, StepBudget::read_cost(facts.size))) return false;
+        budget.spend(StepBudget::bytes_read, StepBudget::read_cost(exists ? facts.size : 0));
         read_.emplace_back(path, exists ? cache.contents_of(path, facts) : cache.contents_of(path));
         if (read_.size() > reads_kept) read_.pop_front();
         waiting_.pop_front();

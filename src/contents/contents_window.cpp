@@ -74,7 +74,9 @@ void contents_step(App& app) {
     ui::ContentsWindow& window = *app.w.箱子内容;
     StepBudget budget;
     bool more = !shown.reads.step(app.state.contents, budget);
-    if (window.is_open()) {
+    if (budget.overdrawn(StepBudget::bytes_read)) {
+        more = true;  // a box larger than a step's reading took this one; the rest at the next
+    } else if (window.is_open()) {
         if (std::exchange(shown.lists_changed, false)) check_what_is_shown(app, budget);
         if (shown.search) {
             more = !search_step(app, budget) || more;

@@ -49,8 +49,8 @@ bool ItemSearch::step(stash::ContentsCache& cache, StepBudget& budget) {
         if (!listing_.facts_of(box.path, facts)) continue;  // gone since the lists were filled
         stash::ContentsCache::Shared contents = cache.current(box.path, facts);
         if (!contents) {
-            if (!budget.fits(StepBudget::bytes_read, facts.size)) return false;
-            budget.spend(StepBudget::bytes_read, facts.size);
+            if (!budget.fits(StepBudget::bytes_read, StepBudget::read_cost(facts.size))) return false;
+            budget.spend(StepBudget::bytes_read, StepBudget::read_cost(facts.size));
             contents = cache.contents_of(box.path, facts);
         }
         const std::vector<stash::Item>& items = contents->items;

@@ -1,5 +1,6 @@
 #include "contents/window_views.h"
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -19,14 +20,37 @@ std::vector<std::string> columns(bool with_box) {
     return all;
 }
 
-ui::Row item_row(const stash::Item& item) {
-    return {item.name, std::to_string(item.stack), std::to_string(item.level), place_text(item)};
+// The place texts ("装备 12") of one step's rows, each made once: thousands
+// of rows share a few dozen places, and making a text costs more than the
+// rest of a row.
+class PlaceTexts {
+public:
+    const std::string& of(const stash::Item& item) {
+        const auto tab = static_cast<std::size_t>(item.tab);
+        const auto place = static_cast<std::size_t>(item.place);
+        if (tab >= made_.size() || place >= made_[tab].size()) return none_;
+        if (!made_[tab][place]) {
+            texts_[tab][place] = place_text(item);
+            made_[tab][place] = true;
+        }
+        return texts_[tab][place];
+    }
+
+private:
+    static constexpr std::size_t tabs = 3, places = 41;  // a place is 1..40, or 0 when unknown
+    std::array<std::array<std::string, places>, tabs> texts_;
+    std::array<std::array<bool, places>, tabs> made_{};
+    std::string none_;
+};
+
+ui::Row item_row(const stash::Item& item, PlaceTexts& places) {
+    return {item.name, std::to_string(item.stack), std::to_string(item.level), places.of(item)};
 }
 
-ui::Row found_row(const ItemSearch& search, const FoundItem& found) {
-    ui::Row row = item_row(search.item(found));
-    row.insert(row.begin(), search.boxes()[found.box].title);
-    return row;
+ui::Row found_row(const ItemSearch& search, const FoundItem& found, PlaceTexts& places) {
+    const stash::Item& item = search.item(found);
+    return {search.boxes()[found.box].title, item.name, std::to_string(item.stack), std::to_string(item.level),
+            places.of(item)};
 }
 
 // The box's summary, and no rows yet; a box still being read waits for the steps.
@@ -100,10 +124,11 @@ bool make_rows(App& app, StepBudget& budget) {
                               : shown.box_contents ? shown.box_contents->items.size()
                                                    : 0;
     std::vector<ui::Row> rows;
+    PlaceTexts places;
     for (; shown.rows_made < count && budget.fits(StepBudget::rows_made, 1); ++shown.rows_made) {
         budget.spend(StepBudget::rows_made, 1);
-        rows.push_back(shown.search ? found_row(*shown.search, shown.search->found()[shown.rows_made])
-                                    : item_row(shown.box_contents->items[shown.rows_made]));
+        rows.push_back(shown.search ? found_row(*shown.search, shown.search->found()[shown.rows_made], places)
+                                    : item_row(shown.box_contents->items[shown.rows_made], places));
     }
     app.w.箱子内容->add_rows(std::move(rows));
     return shown.rows_made == count;

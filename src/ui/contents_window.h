@@ -37,7 +37,7 @@ public:
     // header orders the rows by it (see SortedRows).
     virtual void show_rows(const std::vector<std::string>& columns, std::vector<Row> rows) = 0;
     // More rows under the columns shown, each at its place in the order shown;
-    // the rows in view and the selected row stay where they are.
+    // the view does not move, and the selected row stays selected.
     virtual void add_rows(std::vector<Row> rows) = 0;
     virtual std::vector<std::string> columns() const = 0;
     // The rows in the order they are shown.

@@ -61,7 +61,7 @@ private:
     void show_row_count(bool from_the_top);
     void sort_by(int column);
     int selected_row() const;
-    void select_row(int row);
+    void select_row(int row, bool into_view);
     LRESULT list_notified(const NMHDR& header);
 
     HWND owner_;

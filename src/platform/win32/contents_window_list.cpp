@@ -1,7 +1,7 @@
 // The contents window's list: an owner-data list view. It holds only the row
 // count and the selection mark; it asks for each cell it draws and for the
-// row that typed text finds. The selected row stays selected, and in view,
-// when the rows are ordered again or more come in.
+// row that typed text finds. The selected row stays selected when the rows
+// are ordered again (and is brought into view) or more come in.
 #include "platform/win32/contents_window.h"
 
 #include "platform/win32/controls_scale.h"
@@ -39,10 +39,11 @@ void Win32ContentsWindow::show_rows(const std::vector<std::string>& columns, std
 
 void Win32ContentsWindow::add_rows(std::vector<ui::Row> rows) {
     if (!window_ || rows.empty()) return;
-    const int selected = selected_row();
+    // In an order a header chose, the selected row may move down; the view stays.
+    const int selected = rows_.ordered() ? selected_row() : -1;
     rows_.add(std::move(rows));
     show_row_count(false);
-    if (selected >= 0) select_row(selected);
+    if (selected >= 0) select_row(selected, false);
 }
 
 // New rows start from the top with nothing selected. More rows leave the
@@ -66,7 +67,7 @@ void Win32ContentsWindow::show_row_count(bool from_the_top) {
 void Win32ContentsWindow::sort_by(int column) {
     const int selected = selected_row();
     rows_.sort_by(column);
-    if (selected >= 0) select_row(selected);
+    if (selected >= 0) select_row(selected, true);
     InvalidateRect(list_, nullptr, FALSE);
 }
 
@@ -75,13 +76,13 @@ int Win32ContentsWindow::selected_row() const {
     return rows_.row_at(position);
 }
 
-void Win32ContentsWindow::select_row(int row) {
+void Win32ContentsWindow::select_row(int row, bool into_view) {
     const int position = rows_.position_of(row);
     if (position < 0) return;
     LVITEMW marks{};
     marks.state = marks.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
     SendMessageW(list_, LVM_SETITEMSTATE, static_cast<WPARAM>(position), reinterpret_cast<LPARAM>(&marks));
-    SendMessageW(list_, LVM_ENSUREVISIBLE, static_cast<WPARAM>(position), FALSE);
+    if (into_view) SendMessageW(list_, LVM_ENSUREVISIBLE, static_cast<WPARAM>(position), FALSE);
 }
 
 LRESULT Win32ContentsWindow::list_notified(const NMHDR& header) {
