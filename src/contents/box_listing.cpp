@@ -1,38 +1,45 @@
 #include "contents/box_listing.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace kistvar::contents {
 
 namespace {
 
-std::string folder_of(const std::string& path) {
+// "<folder>\<name>" in its two parts.
+std::pair<std::string_view, std::string_view> split(std::string_view path) {
     const std::size_t last = path.rfind('\\');
-    return last == std::string::npos ? std::string() : path.substr(0, last);
+    if (last == std::string_view::npos) return {{}, path};
+    return {path.substr(0, last), path.substr(last + 1)};
 }
 
 }  // namespace
 
 BoxListing::BoxListing(const std::vector<std::string>& paths) {
     for (const std::string& path : paths) {
-        std::string folder = folder_of(path);
-        if (std::find(folders_.begin(), folders_.end(), folder) == folders_.end()) folders_.push_back(std::move(folder));
+        const std::string_view folder = split(path).first;
+        if (folder_named(folder) == nullptr) folders_.push_back({std::string(folder), {}});
     }
-    listed_.reserve(paths.size());
+}
+
+BoxListing::Folder* BoxListing::folder_named(std::string_view path) {
+    const auto found = std::find_if(folders_.begin(), folders_.end(), [&](const Folder& f) { return f.path == path; });
+    return found == folders_.end() ? nullptr : &*found;
 }
 
 bool BoxListing::step(StepBudget& budget) {
     for (; next_folder_ < folders_.size(); ++next_folder_) {
-        const std::string& folder = folders_[next_folder_];
+        Folder& folder = folders_[next_folder_];
         std::string name;
         if (search_) {
             name = find_file("", 0, true, *search_);
         } else {
             search_ = std::make_unique<SearchHandle>();
-            name = find_file(folder + "\\*.bin", 0, true, *search_);
+            name = find_file(folder.path + "\\*.bin", 0, true, *search_);
         }
         for (; !name.empty(); name = find_file("", 0, true, *search_)) {
-            found_file_facts(*search_, listed_[folder + "\\" + name]);
+            found_file_facts(*search_, folder.files[std::move(name)]);
             budget.spend(StepBudget::entries_listed, 1);
             if (!budget.fits(StepBudget::entries_listed, 1)) return false;  // the search stays open
         }
@@ -41,10 +48,13 @@ bool BoxListing::step(StepBudget& budget) {
     return true;
 }
 
-bool BoxListing::facts_of(const std::string& path, FileFacts& facts) const {
-    if (auto found = listed_.find(path); found != listed_.end()) {
-        facts = found->second;
-        return true;
+bool BoxListing::facts_of(const std::string& path, FileFacts& facts) {
+    const auto [folder_path, name] = split(path);
+    if (const Folder* folder = folder_named(folder_path)) {
+        if (auto found = folder->files.find(name); found != folder->files.end()) {
+            facts = found->second;
+            return true;
+        }
     }
     return file_facts(path, facts);
 }
