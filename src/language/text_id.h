@@ -45,8 +45,8 @@ enum class Text {
 
     // The contents window and the lists' tips.
     contents_title, search_cue, column_box, column_item, column_stack, column_level, column_place,
-    summary_unreadable, summary_empty, summary_items, summary_damaged_records, search_summary, search_progress,
-    place, tip_items, tip_separator,
+    summary_unreadable, summary_empty, summary_items, summary_damaged_records, summary_reading, search_summary,
+    search_progress, place, tip_items, tip_separator, tip_reading,
 
     // Stops of the runtime.
     runtime_caption, runtime_error, runtime_error_code, runtime_error_message, out_of_memory, index_below_one,
