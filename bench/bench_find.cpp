@@ -15,11 +15,12 @@ namespace kistvar::bench {
 namespace {
 
 constexpr int boxes = 1000;
-constexpr std::size_t boxes_per_step = 25;
-
 double search_ms(contents::ItemSearch search, stash::ContentsCache& cache, std::size_t& found) {
     const auto start = std::chrono::steady_clock::now();
-    while (!search.step(cache, boxes_per_step)) {
+    // In the window's steps, each within its budget.
+    for (bool done = false; !done;) {
+        contents::StepBudget budget;
+        done = search.step(cache, budget);
     }
     found = search.found().size();
     return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();

@@ -1,6 +1,8 @@
 // The item search of the contents window over a large library.
 #pragma once
 
+#include <string>
+
 namespace kistvar::bench {
 
 // 1,000 boxes of about 30 KB each: prints "find_cold_ms=" (empty cache, every

@@ -21,6 +21,7 @@
 
 #include "app/app.h"
 #include "app/bindings.h"
+#include "bench_contents_window.h"
 #include "bench_find.h"
 #include "bench_library.h"
 #include "bench_moves.h"
@@ -54,6 +55,7 @@ struct Options {
     int swap_rounds = 5;
     int start_rounds = 11;
     int move_rounds = 7;
+    bool contents_only = false;  // the search and the contents window alone
 };
 
 Options read_options(int argc, char** argv) {
@@ -68,9 +70,11 @@ Options read_options(int argc, char** argv) {
             options.start_rounds = std::max(1, std::atoi(arg.c_str() + 15));
         else if (arg.rfind("--move-rounds=", 0) == 0)
             options.move_rounds = std::max(1, std::atoi(arg.c_str() + 14));
+        else if (arg == "--contents-only")
+            options.contents_only = true;
         else
-            throw std::runtime_error(
-                "usage: kistvar_bench [--fill-rounds=N] [--swap-rounds=N] [--start-rounds=N] [--move-rounds=N]");
+            throw std::runtime_error("usage: kistvar_bench [--fill-rounds=N] [--swap-rounds=N] [--start-rounds=N] "
+                                     "[--move-rounds=N] [--contents-only]");
     }
     return options;
 }
@@ -199,6 +203,11 @@ void measure_swap(App& app, const BenchLibrary& library, int rounds) {
 
 int run(int argc, char** argv) {
     const Options options = read_options(argc, argv);
+    if (options.contents_only) {
+        measure_find(backend_name);
+        measure_contents_window(backend_name, start);
+        return 0;
+    }
     measure_start(options.start_rounds);
     BenchLibrary library(boxes_per_folder, boxes_per_folder);
     std::unique_ptr<ui::MainWindow> window = ui::create_main_window();
@@ -209,6 +218,7 @@ int run(int argc, char** argv) {
     measure_swap(app, library, options.swap_rounds);
     measure_find(backend_name);
     measure_moves(backend_name, options.move_rounds);
+    measure_contents_window(backend_name, start);
     return 0;
 }
 

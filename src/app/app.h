@@ -4,10 +4,9 @@
 // runs no procedure.
 #pragma once
 
-#include <optional>
 #include <string>
 
-#include "contents/item_search.h"
+#include "contents/window_state.h"
 #include "settings/path_table.h"
 #include "stash/contents_cache.h"
 #include "store/places.h"
@@ -22,7 +21,7 @@ struct State {
     ui::ListView* current_list = nullptr;  // the list that last received the focus
     stash::ContentsCache contents;         // what the boxes hold, read when first asked
     int in_use_item_hint = -1;  // where a swap last put the in-use picture; checked before it is trusted
-    std::optional<contents::ItemSearch> search;  // the contents window's search, while it reads or shows
+    contents::WindowState contents_window;  // what the contents window shows, and its reads waiting
 
     // Where the box store finds the library now.
     store::Places places() const {

@@ -96,7 +96,7 @@ void bind_events(App& app) {
 
     // The contents window.
     w.箱子内容->on_search_changed = run(contents::search_changed);
-    w.箱子内容->on_step = run(contents::search_step);
+    w.箱子内容->on_step = run(contents::contents_step);
     w.箱子内容->on_row_double_clicked = [&app](int row) { contents::found_row_double_clicked(app, row); };
 }
 

@@ -8,7 +8,8 @@
 namespace kistvar::contents {
 
 // What the box holds, in a line: its first item names, or why it is empty or
-// unreadable. Reads the box through the contents cache.
+// unreadable. Reads the box through the contents cache; a large one is read
+// by the contents window's steps, and meanwhile the tip says "读取中…".
 std::string box_info_tip(App& app, const ui::ListView& list, int item);
 
 }  // namespace kistvar::contents

@@ -71,6 +71,8 @@ std::string box_summary(std::string_view title, const stash::Contents& contents)
     return summary;
 }
 
+std::string box_reading_summary(std::string_view title) { return text(T::summary_reading, {{"title", title}}); }
+
 std::string search_summary(std::size_t items, std::size_t boxes) {
     return text(T::search_summary, {{"items", number(items)}, {"boxes", number(boxes)}});
 }
@@ -92,5 +94,7 @@ std::string box_tip(std::string_view title, const stash::Contents& contents) {
     if (contents.items.size() > names_in_tip) tip += "…";
     return tip;
 }
+
+std::string reading_tip() { return std::string(text(T::tip_reading)); }
 
 }  // namespace kistvar::contents

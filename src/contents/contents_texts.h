@@ -21,6 +21,8 @@ std::string tab_name(stash::Tab tab);
 // "<title>：不是可读的共享仓库文件（<reason>）"; a box with damaged records
 // adds "，另有 <k> 条物品记录无法读取（<reason>）".
 std::string box_summary(std::string_view title, const stash::Contents& contents);
+// "<title>：读取中…": the box is being read.
+std::string box_reading_summary(std::string_view title);
 // "<k> 件物品，在 <m> 个箱子里".
 std::string search_summary(std::size_t items, std::size_t boxes);
 // The line that stands in the summary while a search reads.
@@ -31,5 +33,7 @@ std::string place_text(const stash::Item& item);
 // joined by "、" (with "…" when there are more); an empty, unreadable or
 // damaged box gets its summary.
 std::string box_tip(std::string_view title, const stash::Contents& contents);
+// "读取中…": the tip of a box being read.
+std::string reading_tip();
 
 }  // namespace kistvar::contents

@@ -1,6 +1,6 @@
 #include "contents/item_search.h"
 
-#include <set>
+#include <cstring>
 
 #include "stash/item_names.h"
 
@@ -8,58 +8,81 @@ namespace kistvar::contents {
 
 namespace {
 
-std::string folder_of(const std::string& path) {
-    const std::size_t last = path.rfind('\\');
-    return last == std::string::npos ? std::string() : path.substr(0, last);
+// Where the text is in the names from `from` on, or npos. Like
+// string_view::find, but a place where the first byte is found is
+// compared further only when the second byte agrees too: in a box of names,
+// a letter alone is found over and over.
+std::size_t find_text(std::string_view names, std::string_view text, std::size_t from) {
+    if (text.size() < 2 || from >= names.size()) return names.find(text, from);
+    const char* const begin = names.data();
+    const char* const last_start = begin + names.size() - text.size();
+    for (const char* at = begin + from; at <= last_start; ++at) {
+        at = static_cast<const char*>(std::memchr(at, text[0], static_cast<std::size_t>(last_start - at) + 1));
+        if (at == nullptr) break;
+        if (at[1] == text[1] && std::memcmp(at + 2, text.data() + 2, text.size() - 2) == 0)
+            return static_cast<std::size_t>(at - begin);
+    }
+    return std::string_view::npos;
+}
+
+std::vector<std::string> paths_of(const std::vector<BoxSource>& boxes) {
+    std::vector<std::string> paths;
+    paths.reserve(boxes.size());
+    for (const BoxSource& box : boxes) paths.push_back(box.path);
+    return paths;
 }
 
 }  // namespace
 
 ItemSearch::ItemSearch(std::vector<BoxSource> boxes, std::string_view text)
-    : boxes_(std::move(boxes)), folded_text_(stash::fold_case(text)) {}
+    : boxes_(std::move(boxes)),
+      text_(text),
+      folded_text_(stash::fold_case(text)),
+      listing_(paths_of(boxes_)),
+      held_(boxes_.size()) {}
 
-bool ItemSearch::facts_of(const std::string& path, FileFacts& facts) {
-    if (!folders_listed_) {
-        folders_listed_ = true;
-        std::set<std::string> folders;
-        for (const BoxSource& box : boxes_) folders.insert(folder_of(box.path));
-        for (const std::string& folder : folders) {
-            SearchHandle handle;
-            for (std::string name = find_file(folder + "\\*.bin", 0, true, handle); !name.empty();
-                 name = find_file("", 0, true, handle))
-                found_file_facts(handle, listed_[folder + "\\" + name]);
-        }
-    }
-    if (auto found = listed_.find(path); found != listed_.end()) {
-        facts = found->second;
-        return true;
-    }
-    // Not listed under this spelling (a slot file name in another letter case, say).
-    return file_facts(path, facts);
-}
-
-bool ItemSearch::step(stash::ContentsCache& cache, std::size_t files) {
-    std::size_t read = 0;
-    while (next_ < boxes_.size()) {
+bool ItemSearch::step(stash::ContentsCache& cache, StepBudget& budget) {
+    if (!listing_.step(budget)) return false;
+    for (; next_ < boxes_.size(); ++next_) {
         const BoxSource& box = boxes_[next_];
         FileFacts facts;
-        const bool exists = facts_of(box.path, facts);
-        if (exists && !cache.is_current(box.path, facts)) {
-            if (read == files) return false;  // the rest at the next step
-            ++read;
+        if (!listing_.facts_of(box.path, facts)) continue;  // gone since the lists were filled
+        stash::ContentsCache::Shared contents = cache.current(box.path, facts);
+        if (!contents) {
+            if (!budget.fits(StepBudget::bytes_read, StepBudget::read_cost(facts.size))) return false;
+            budget.spend(StepBudget::bytes_read, StepBudget::read_cost(facts.size));
+            contents = cache.contents_of(box.path, facts);
         }
-        bool hit = false;
-        if (exists) {
-            for (const stash::Item& item : cache.contents_of(box.path, facts)->items) {
-                if (item.folded_name.find(folded_text_) == std::string::npos) continue;
-                found_.push_back({next_, item});
-                hit = true;
-            }
+        const std::vector<stash::Item>& items = contents->items;
+        if (!budget.fits(StepBudget::names_compared, items.size())) return false;  // known to the cache by then
+        budget.spend(StepBudget::names_compared, items.size());
+        const std::size_t found_before = found_.size();
+        find_in(*contents);
+        if (found_.size() != found_before) {
+            held_[next_] = std::move(contents);
+            ++boxes_with_hits_;
         }
-        if (hit) ++boxes_with_hits_;
-        ++next_;
     }
     return true;
+}
+
+// One look through all the box's names (a call per name would cost more
+// than the looking); each place found falls in one item's name, and the
+// items are walked along with the places, in order.
+void ItemSearch::find_in(const stash::Contents& contents) {
+    const std::string_view names = contents.folded_names;
+    const std::vector<std::size_t>& starts = contents.folded_starts;
+    std::size_t item = 0;
+    for (std::size_t at = find_text(names, folded_text_, 0); at < names.size();) {
+        while (item + 1 < starts.size() && starts[item + 1] <= at) ++item;
+        const std::size_t next_name = item + 1 < starts.size() ? starts[item + 1] : names.size();
+        if (at + folded_text_.size() < next_name) {  // within the name, before its line break
+            found_.push_back({next_, item});
+            at = find_text(names, folded_text_, next_name);
+        } else {
+            at = find_text(names, folded_text_, at + 1);
+        }
+    }
 }
 
 }  // namespace kistvar::contents

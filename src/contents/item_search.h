@@ -1,14 +1,16 @@
 // Finding items by name across many boxes, for the contents window: every box
-// of both lists and the stash slot. Boxes are read through the contents cache
-// a few at a time, so a window can keep answering while a cold search reads.
+// of both lists and the stash slot. The search goes in steps, each within a
+// StepBudget: the boxes' folders listed, the boxes read through the contents
+// cache, their names compared; found() grows as it goes.
 #pragma once
 
 #include <cstddef>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
+#include "contents/box_listing.h"
+#include "contents/step_budget.h"
 #include "stash/contents_cache.h"
 
 namespace kistvar::contents {
@@ -17,40 +19,43 @@ namespace kistvar::contents {
 struct BoxSource {
     std::string title;
     std::string path;
+    bool operator==(const BoxSource&) const = default;
 };
 
+// An item found: its box among the searched ones, and its place among the
+// box's items. The search holds the contents of every box with a find.
 struct FoundItem {
-    std::size_t box = 0;  // index into the searched sources
-    stash::Item item;
+    std::size_t box = 0;
+    std::size_t item = 0;
 };
 
-// One search over a fixed set of boxes. step() reads at most `files` boxes not
-// yet known to the cache (known ones cost no read) and says whether the search
-// is done; found() grows as it goes.
 class ItemSearch {
 public:
     ItemSearch(std::vector<BoxSource> boxes, std::string_view text);
 
-    bool step(stash::ContentsCache& cache, std::size_t files);
+    // One step; true when every box has been looked at.
+    bool step(stash::ContentsCache& cache, StepBudget& budget);
     bool done() const { return next_ == boxes_.size(); }
+    const std::string& text() const { return text_; }
     // Boxes looked at so far, of all.
     std::size_t boxes_done() const { return next_; }
     std::size_t box_count() const { return boxes_.size(); }
 
     const std::vector<BoxSource>& boxes() const { return boxes_; }
     const std::vector<FoundItem>& found() const { return found_; }
+    const stash::Item& item(const FoundItem& found) const { return held_[found.box]->items[found.item]; }
     std::size_t boxes_with_hits() const { return boxes_with_hits_; }
 
 private:
-    bool facts_of(const std::string& path, FileFacts& facts);
+    void find_in(const stash::Contents& contents);
 
     std::vector<BoxSource> boxes_;
-    // The box files' facts, from one listing of each folder at the first step.
-    std::unordered_map<std::string, FileFacts> listed_;
-    bool folders_listed_ = false;
+    std::string text_;
     std::string folded_text_;
+    BoxListing listing_;
     std::size_t next_ = 0;
     std::vector<FoundItem> found_;
+    std::vector<stash::ContentsCache::Shared> held_;  // by box; only boxes with finds
     std::size_t boxes_with_hits_ = 0;
 };
 

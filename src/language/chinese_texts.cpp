@@ -133,11 +133,13 @@ const std::vector<TextEntry>& chinese_texts() {
         {Text::summary_empty, "{title}：空箱子"},
         {Text::summary_items, "{title}：{count} 件物品（装备 {gear}，消耗品 {consumables}，法术 {spells}）"},
         {Text::summary_damaged_records, "，另有 {count} 条物品记录无法读取（{reason}）"},
+        {Text::summary_reading, "{title}：读取中…"},
         {Text::search_summary, "{items} 件物品，在 {boxes} 个箱子里"},
         {Text::search_progress, "正在读取箱子 {done} / {count} …"},
         {Text::place, "{tab} {place}"},
         {Text::tip_items, "{count} 件物品："},
         {Text::tip_separator, "、"},
+        {Text::tip_reading, "读取中…"},
 
         {Text::grid_tip, "{name}\r\n等级 {level}，数量 {stack}\r\n{place}"},
         {Text::move_game_running_question,

@@ -142,11 +142,13 @@ const std::vector<TextEntry>& english_texts() {
         {Text::summary_empty, "{title}: empty"},
         {Text::summary_items, "{title}: {count} item(s) (gear {gear}, consumables {consumables}, spells {spells})"},
         {Text::summary_damaged_records, "; {count} more item record(s) cannot be read ({reason})"},
+        {Text::summary_reading, "{title}: reading…"},
         {Text::search_summary, "{items} item(s) found in {boxes} box(es)"},
         {Text::search_progress, "Reading box {done} of {count} …"},
         {Text::place, "{tab} {place}"},
         {Text::tip_items, "{count} item(s): "},
         {Text::tip_separator, ", "},
+        {Text::tip_reading, "Reading…"},
 
         {Text::grid_tip, "{name}\r\nLevel {level}, quantity {stack}\r\n{place}"},
         {Text::move_game_running_question,

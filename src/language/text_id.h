@@ -45,8 +45,8 @@ enum class Text {
 
     // The contents window and the lists' tips.
     contents_title, search_cue, column_box, column_item, column_stack, column_level, column_place,
-    summary_unreadable, summary_empty, summary_items, summary_damaged_records, search_summary, search_progress,
-    place, tip_items, tip_separator,
+    summary_unreadable, summary_empty, summary_items, summary_damaged_records, summary_reading, search_summary,
+    search_progress, place, tip_items, tip_separator, tip_reading,
 
     // Moving items between boxes.
     grid_tip, move_game_running_question, move_failed, undo_failed, move_stale_reason, undo_stale_reason,

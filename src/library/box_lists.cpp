@@ -1,5 +1,6 @@
 #include "library/box_lists.h"
 
+#include "contents/contents_window.h"
 #include "store/box_titles.h"
 #include "ui/item_pictures.h"
 
@@ -38,6 +39,7 @@ void fill_my_boxes_list(App& app) {
     const std::string& marker = app.state.paths[in_use_marker];
     if (marker != other_box_marker) list.insert_item(-1, marker, in_use_picture);
     add_boxes(list, store::box_titles_in(store::my_boxes_folder(app.state.places())));
+    contents::follow_lists(app);
 }
 
 void fill_saved_boxes_list(App& app) {
@@ -48,6 +50,7 @@ void fill_saved_boxes_list(App& app) {
     // Elsewhere a file of that name is a copy the player keeps as a box.
     const std::string& folder = app.state.paths[box_folder];
     add_boxes(list, store::box_titles_in(folder, store::same_folder(folder, app.state.paths[save_folder])));
+    contents::follow_lists(app);
 }
 
 void refresh_both_lists(App& app) {

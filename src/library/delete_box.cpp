@@ -1,5 +1,6 @@
 #include <string>
 
+#include "contents/contents_window.h"
 #include "library/box_editing.h"
 #include "library/messages.h"
 #include "library/safety_messages.h"
@@ -26,6 +27,7 @@ void delete_box(App& app) {
         return;
     }
     list->delete_item(item);
+    contents::follow_lists(app);
     messages::show_unless_quiet(app, messages::delete_succeeded(title));
 }
 

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "contents/contents_window.h"
 #include "library/messages.h"
 #include "library/safety_messages.h"
 #include "library/stash_questions.h"
@@ -39,6 +40,7 @@ void import_box(App& app, ui::ListView& list, bool into_my_boxes, const std::str
         return;
     }
     int added = list.insert_item(-1, drop.title, ordinary_picture);
+    contents::follow_lists(app);
     list.set_selected_item(added);
     list.ensure_visible(list.selected_item());
 }

@@ -1,3 +1,4 @@
+#include "contents/contents_window.h"
 #include "library/box_editing.h"
 #include "library/messages.h"
 #include "store/box_editing.h"
@@ -13,6 +14,7 @@ void new_box(App& app) {
     }
     ui::ListView& list = *app.w.超级列表框我的箱子;
     int added = list.insert_item(-1, outcome.title, ordinary_picture);
+    contents::follow_lists(app);
     list.set_selected_item(added);
     list.ensure_visible(added);
     messages::show_unless_quiet(app, messages::new_box_created());

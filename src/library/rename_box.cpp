@@ -3,6 +3,7 @@
 // for the box in use, the marker) really took it.
 #include <string>
 
+#include "contents/contents_window.h"
 #include "library/box_editing.h"
 #include "library/messages.h"
 #include "library/status_bar.h"
@@ -16,7 +17,10 @@ namespace {
 // Whether the disk took the new title; why not is said unless quiet. False
 // keeps the old title in the list.
 bool renamed(App& app, const store::Outcome& outcome, const std::string& old_title) {
-    if (outcome.done()) return true;
+    if (outcome.done()) {
+        contents::follow_lists(app);  // by its next step the list shows the new title
+        return true;
+    }
     messages::show_unless_quiet(app, messages::rename_failed(old_title, outcome.reason));
     return false;
 }

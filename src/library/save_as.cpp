@@ -1,6 +1,7 @@
 #include <optional>
 #include <string>
 
+#include "contents/contents_window.h"
 #include "library/box_editing.h"
 #include "library/messages.h"
 #include "platform/dialogs.h"
@@ -54,6 +55,7 @@ void save_as(App& app) {
     }
     ui::ListView& saved = *app.w.超级列表框保存箱子;
     int added = saved.insert_item(-1, *name, ordinary_picture);
+    contents::follow_lists(app);
     saved.set_selected_item(added);
     saved.ensure_visible(added);
 }

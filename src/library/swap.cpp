@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "contents/contents_window.h"
 #include "contents/game_guard.h"
 #include "library/messages.h"
 #include "library/safety_messages.h"
@@ -112,6 +113,7 @@ void swap(App& app) {
 
     const store::Places places = app.state.places();
     show_swap(app, *list, places.marker, title, chosen_is_my_box, store::swap(places, title, chosen_is_my_box));
+    contents::follow_lists(app);  // the boxes' files moved between the slot and MYBOX
 }
 
 void my_list_double_clicked(App& app) {

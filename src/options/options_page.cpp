@@ -18,11 +18,15 @@ constexpr int library_page = 0;
 constexpr int options_page = 1;
 
 // Load settings, and a stash file that the settings now point to for the
-// first time is kept as a box, never taken for a saved box's copy.
+// first time is kept as a box, never taken for a saved box's copy. Loading
+// rebuilds both lists empty; they are filled again at once, so that the
+// lists hold the library whatever page is shown (a search of the contents
+// window covers every box in them).
 void reload_settings(App& app) {
     const std::string stash_before = store::stash_file(app.state.places());
     load_settings(app);
     keep_stash_of_new_slot(app, stash_before);
+    refresh_both_lists(app);
 }
 
 void choose_folder_into(ui::EditBox& edit_box) {

@@ -46,6 +46,10 @@ std::string to_utf8(std::string_view bytes) {
     std::size_t at = 0;
     for (; at + 1 < bytes.size(); at += 2) {
         char32_t unit = unit_at(at);
+        if (unit < 0x80) {  // names are mostly English: no encoding to do
+            out += static_cast<char>(unit);
+            continue;
+        }
         if (unit >= 0xD800 && unit <= 0xDBFF && at + 3 < bytes.size()) {
             char32_t low = unit_at(at + 2);
             if (low >= 0xDC00 && low <= 0xDFFF) {

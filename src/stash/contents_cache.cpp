@@ -15,8 +15,9 @@ std::size_t heap_size(const std::string& text) {
 }  // namespace
 
 std::size_t estimated_size(const Contents& contents) {
-    std::size_t size = sizeof(Contents) + contents.items.capacity() * sizeof(Item);
-    for (const Item& item : contents.items) size += heap_size(item.name) + heap_size(item.folded_name);
+    std::size_t size = sizeof(Contents) + contents.items.capacity() * sizeof(Item) + heap_size(contents.folded_names) +
+                       contents.folded_starts.capacity() * sizeof(std::size_t);
+    for (const Item& item : contents.items) size += heap_size(item.name);
     return size;
 }
 
@@ -34,11 +35,7 @@ ContentsCache::Shared ContentsCache::contents_of(std::string_view path) {
 }
 
 ContentsCache::Shared ContentsCache::contents_of(std::string_view path, const FileFacts& facts) {
-    auto found = entries_.find(std::string(path));
-    if (found != entries_.end() && found->second.facts == facts) {
-        use_order_.splice(use_order_.begin(), use_order_, found->second.in_use_order);
-        return found->second.contents;
-    }
+    if (Shared known = current(path, facts)) return known;
     ++reads_;
     Shared contents = std::make_shared<const Contents>(read_stash_file(path));
     forget(path);
@@ -47,13 +44,15 @@ ContentsCache::Shared ContentsCache::contents_of(std::string_view path, const Fi
     return contents;
 }
 
-bool ContentsCache::is_current(std::string_view path, const FileFacts& facts) const {
-    auto found = entries_.find(std::string(path));
-    return found != entries_.end() && found->second.facts == facts;
+ContentsCache::Shared ContentsCache::current(std::string_view path, const FileFacts& facts) {
+    auto found = entries_.find(path);
+    if (found == entries_.end() || found->second.facts != facts) return nullptr;
+    use_order_.splice(use_order_.begin(), use_order_, found->second.in_use_order);
+    return found->second.contents;
 }
 
 void ContentsCache::forget(std::string_view path) {
-    auto found = entries_.find(std::string(path));
+    auto found = entries_.find(path);
     if (found == entries_.end()) return;
     kept_ -= found->second.size;
     use_order_.erase(found->second.in_use_order);

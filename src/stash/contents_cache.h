@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <list>
 #include <memory>
 #include <string>
@@ -35,12 +36,19 @@ public:
     Shared contents_of(std::string_view path);
     // The same with facts the caller already has (from a folder listing, say).
     Shared contents_of(std::string_view path, const FileFacts& facts);
-    // Known and still matching these facts: no read needed.
-    bool is_current(std::string_view path, const FileFacts& facts) const;
+    // The contents when known and still matching these facts (no read
+    // needed), else null.
+    Shared current(std::string_view path, const FileFacts& facts);
 
     std::size_t reads() const { return reads_; }  // files read so far
 
 private:
+    // Looked up by the caller's own text: a search asks for every box, and
+    // a key made for each question would cost more than the answer.
+    struct PathHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view path) const { return std::hash<std::string_view>()(path); }
+    };
     struct Entry {
         FileFacts facts;
         Shared contents;
@@ -51,7 +59,7 @@ private:
     void keep(std::string_view path, const FileFacts& facts, Shared contents);
 
     std::size_t bound_ = default_bound;
-    std::unordered_map<std::string, Entry> entries_;
+    std::unordered_map<std::string, Entry, PathHash, std::equal_to<>> entries_;
     std::list<std::string> use_order_;  // most recently asked first
     std::size_t kept_ = 0;  // estimated, within the bound
     std::size_t reads_ = 0;

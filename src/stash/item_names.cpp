@@ -1,5 +1,7 @@
 #include "stash/item_names.h"
 
+#include <algorithm>
+
 #include "platform/utf8_text.h"
 
 namespace kistvar::stash {
@@ -51,6 +53,9 @@ std::string apply_templates(std::string name, std::string_view prefix, std::stri
 }
 
 std::string displayable_name(std::string_view name) {
+    // Most names hold neither a colour code nor a non-breaking space.
+    if (std::none_of(name.begin(), name.end(), [](char c) { return c == '|' || c == '\xC2'; }))
+        return std::string(name);
     std::string shown;
     shown.reserve(name.size());
     for (std::size_t i = 0; i < name.size();) {
@@ -79,18 +84,32 @@ std::string displayable_name(std::string_view name) {
     return shown;
 }
 
-std::string fold_case(std::string_view text) {
-    std::string folded;
-    folded.reserve(text.size());
+void append_folded(std::string& folded, std::string_view text) {
     for (std::size_t at = 0; at < text.size();) {
+        const auto byte = static_cast<unsigned char>(text[at]);
+        if (byte < 0x80) {  // most names are English: a byte each, no decoding
+            folded += static_cast<char>(byte >= 'A' && byte <= 'Z' ? byte + 32 : byte);
+            ++at;
+            continue;
+        }
         const std::size_t start = at;
         const char32_t c = next_code_point(text, at);
         const char32_t l = lower(c);
-        if (l == c)
+        if (l == c) {
             folded.append(text.substr(start, at - start));  // kept byte for byte, stray bytes too
-        else
+        } else if (l < 0x800) {  // every letter lower() changes: two bytes, as Cyrillic takes
+            folded += static_cast<char>(0xC0 | (l >> 6));
+            folded += static_cast<char>(0x80 | (l & 0x3F));
+        } else {
             utf8::append(folded, l);
+        }
     }
+}
+
+std::string fold_case(std::string_view text) {
+    std::string folded;
+    folded.reserve(text.size());
+    append_folded(folded, text);
     return folded;
 }
 

@@ -19,5 +19,7 @@ std::string displayable_name(std::string_view name);
 // Lower case for Latin (ASCII and Latin-1) and Cyrillic letters; every other
 // character as it is. Names hold English and Russian side by side.
 std::string fold_case(std::string_view text);
+// The same, added to the end of `folded`.
+void append_folded(std::string& folded, std::string_view text);
 
 }  // namespace kistvar::stash

@@ -57,7 +57,6 @@ std::optional<ItemRecord> read_item_record(std::string_view record, std::uint32_
     read.item.stack = cursor.u32();
     if (!cursor.ok()) return std::nullopt;
     read.item.name = displayable_name(apply_templates(std::move(name), prefix, suffix));
-    read.item.folded_name = fold_case(read.item.name);
     const Placement placement = placement_of(container, cell);
     read.item.tab = placement.tab;
     read.item.place = placement.place;

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kistvar::stash {
@@ -15,7 +16,6 @@ enum class Tab { gear, consumables, spells, other };
 
 struct Item {
     std::string name;  // as the game shows it: templates applied, colour codes removed
-    std::string folded_name;  // the name in lower case, as searches compare it
     Tab tab = Tab::other;
     int place = 0;  // 1..40 in its tab; 0 when unknown
     std::uint32_t level = 0;
@@ -49,12 +49,24 @@ struct Contents {
     Problem problem = Problem::none;
     std::uint32_t version = 0;
     std::vector<Item> items;  // every record read whole; empty unless problem is none
+    // The items' names in lower case, as searches compare them, one after
+    // the other in item order, each followed by a line break: a search looks
+    // through one text per box rather than one per item. add_item keeps it.
+    std::string folded_names;
+    std::vector<std::size_t> folded_starts;  // where each item's name begins in it
     // Records of a layout this reader does not know (versions 0x42 and 0x43):
     // they count as items but are not kept, so a forged count costs nothing.
     std::size_t unknown_records = 0;
     // Records whose fields run past their own length. Each record has its
     // own length, so the rest of the box is still listed.
     std::size_t damaged_records = 0;
+
+    void add_item(Item item);
+    // Item `index`'s name in lower case.
+    std::string_view folded_name(std::size_t index) const {
+        const std::size_t end = index + 1 < folded_starts.size() ? folded_starts[index + 1] : folded_names.size();
+        return std::string_view(folded_names).substr(folded_starts[index], end - folded_starts[index] - 1);
+    }
 
     bool readable() const { return problem == Problem::none; }
     bool damaged() const { return damaged_records != 0; }

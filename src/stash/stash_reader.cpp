@@ -50,6 +50,7 @@ Problem read_body(StashRead& read) {
         // a forged count cannot make the list reserve more than the body holds.
         const std::size_t room = cursor.remaining() / (4 + shortest_item_record(contents.version));
         contents.items.reserve(std::min<std::size_t>(count, room));
+        contents.folded_starts.reserve(contents.items.capacity());
         read.spans.reserve(contents.items.capacity());
     }
     for (std::uint32_t i = 0; i < count; ++i) {
@@ -66,12 +67,13 @@ Problem read_body(StashRead& read) {
             ++contents.damaged_records;
             continue;
         }
-        contents.items.push_back(std::move(item->item));
+        contents.add_item(std::move(item->item));
         read.spans.push_back({offset, length, item->cell_offset});
     }
     if (cursor.remaining() != 0) return Problem::bytes_left_over;
     // Damaged records reserved room they did not use, and the cache keeps the list.
     contents.items.shrink_to_fit();
+    contents.folded_starts.shrink_to_fit();
     return Problem::none;
 }
 

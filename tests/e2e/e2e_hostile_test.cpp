@@ -1,7 +1,10 @@
 // The real window in a hostile world: the stash held open by another process,
 // read-only boxes and settings, the box folder on another drive, paths past
-// 260 characters, names outside GBK. Whatever fails, every box's content is
-// still somewhere on disk, and what the program says matches what it did.
+// 260 characters, names outside GBK, the lists hidden behind the options page.
+// Whatever fails, every box's content is still somewhere on disk, and what
+// the program says matches what it did.
+#include <windows.h>
+
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -10,6 +13,7 @@
 #include "e2e/e2e_hostile_disk.h"
 #include "platform/dialogs.h"
 #include "platform/settings_file.h"
+#include "platform/win32/main_window.h"
 
 namespace kistvar::test {
 namespace {
@@ -371,6 +375,44 @@ TEST_F(Hostile, NamesOutsideGbkAreListedSwappedRenamedAndSavedExactly) {
     EXPECT_EQ(stored("状态", "正在使用"), "🎒 Сундук 가방");
     EXPECT_EQ(content_of(stash()), "content of 🎒");
     EXPECT_EQ(content_of(my_box("가방")), "content of 가방");
+}
+
+// --- A search on the options page ------------------------------------------------------
+
+// While the options page shows, the lists are hidden, yet a search of the
+// contents window covers every box in them, and says so; the same after a
+// language saved there while it reads.
+TEST_F(Hostile, ASearchWhileTheOptionsPageShowsCoversEveryBox) {
+    put_stash("ember of M");
+    for (const char* title : {"a", "b", "c"}) {
+        put_my_box(title, std::string("ember of my ") + title);
+        put_saved_box(title, std::string("ember of saved ") + title);
+    }
+    write_settings("M");
+    start();
+    ui::ContentsWindow& contents = *w().箱子内容;
+    // The loop's steps, until every find shows.
+    const auto run_search = [&] {
+        auto& real = dynamic_cast<win32::Win32MainWindow&>(w());
+        const contents::WindowState& shown = app->state.contents_window;
+        MSG message{};
+        while (shown.search && !(shown.search->done() && shown.rows_made == shown.search->found().size()) &&
+               GetMessageW(&message, nullptr, 0, 0) > 0)
+            real.handle_input(message);
+    };
+    driver->click(*w().超级按钮内容);
+    driver->click(*w().超级按钮高级);
+    ASSERT_FALSE(driver->visible(mine()));
+
+    contents.set_search_text("ember");
+    run_search();
+    EXPECT_EQ(contents.summary(), "7 件物品，在 7 个箱子里");
+    contents.set_search_text("embe");
+    w().组合框5->set_current_index(1);  // English, saved while the search reads
+    driver->click(*w().按钮保存);
+    run_search();
+    EXPECT_EQ(contents.summary(), "7 item(s) found in 7 box(es)");
+    EXPECT_EQ(contents.shown_rows().size(), 7u);
 }
 
 // --- Unwritable settings and readme -------------------------------------------------------

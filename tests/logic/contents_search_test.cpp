@@ -2,11 +2,16 @@
 // folders with synthetic stashes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+
+#include "contents/box_reads.h"
 #include "contents/box_sources.h"
 #include "contents/contents_window.h"
 #include "contents/contents_texts.h"
 #include "contents/item_search.h"
 #include "logic/library_fixture.h"
+#include "platform/dialogs.h"
 #include "platform/headless/contents_window.h"
 #include "stash/item_names.h"
 #include "stash/stash_reader.h"
@@ -53,8 +58,17 @@ protected:
     std::vector<std::string> hits(const contents::ItemSearch& search) {
         std::vector<std::string> rows;
         for (const auto& found : search.found())
-            rows.push_back(search.boxes()[found.box].title + ": " + found.item.name);
+            rows.push_back(search.boxes()[found.box].title + ": " + search.item(found).name);
         return rows;
+    }
+    headless::ContentsWindow& window() { return dynamic_cast<headless::ContentsWindow&>(*w().箱子内容); }
+    // A box over the size read at once: `count` rings at levels 1 to 90.
+    static std::string large_box(int count) {
+        std::vector<test::StashItem> rings;
+        for (int i = 0; i < count; ++i) rings.push_back(stash_item("Big ring " + std::to_string(i), 24, 1 + i % 40, 1 + i % 90));
+        std::string file = test::stash_file(rings);
+        EXPECT_GT(file.size(), contents::BoxReads::read_at_once);
+        return file;
     }
 };
 
@@ -74,37 +88,66 @@ TEST_F(ContentsSearch, FindsInEveryBoxOfBothListsAndTheSlotIgnoringCase) {
     ASSERT_EQ(boxes.size(), 4u);
     EXPECT_EQ(boxes[0].path, stash());  // the box in use is the slot's file
     stash::ContentsCache cache;
+    contents::StepBudget budget;
     contents::ItemSearch rings(boxes, "rInG");
-    EXPECT_TRUE(rings.step(cache, 100));
+    EXPECT_TRUE(rings.step(cache, budget));
     EXPECT_EQ(hits(rings), (std::vector<std::string>{"M: Ring of Fire", "T: Fire RING", "S: Old ring"}));
     EXPECT_EQ(rings.boxes_with_hits(), 3u);
 
-    // A cold search read a few boxes per step; a warm one reads nothing.
-    stash::ContentsCache cold;
-    contents::ItemSearch potions(boxes, "зелье");
-    int steps = 1;
-    while (!potions.step(cold, 1)) ++steps;
-    EXPECT_EQ(steps, 4);
-    EXPECT_EQ(hits(potions), (std::vector<std::string>{"M: Зелье", "S: ЗЕЛЬЕ силы"}));
-    contents::ItemSearch again(boxes, "ЗЕЛЬЕ");
-    EXPECT_TRUE(again.step(cold, 0));
-    EXPECT_EQ(again.found().size(), 2u);
-    EXPECT_EQ(cold.reads(), 4u);
+    // However small a step's budget, the search finds the same, a step at a
+    // time: a cold search reads one box a step when its bytes allow one.
+    using Limits = contents::StepBudget::Limits;
+    const struct {
+        const char* name;
+        Limits limits;
+        bool cold;
+        int steps;  // 0: more than one
+    } budgets[] = {
+        {"one box's bytes a step", {1, 200000, 5000, 2000}, true, 4},
+        {"every box in a step", contents::StepBudget::per_step, true, 1},
+        {"one name compared a step", {1, 1, 5000, 2000}, false, 0},
+        {"one folder entry listed a step", {1, 200000, 5000, 1}, false, 0},
+    };
+    for (const auto& each : budgets) {
+        SCOPED_TRACE(each.name);
+        stash::ContentsCache cold;
+        stash::ContentsCache& cache_used = each.cold ? cold : cache;  // cache: warm from the search above
+        const std::size_t reads_before = cache_used.reads();
+        contents::ItemSearch potions(boxes, "зелье");
+        int steps = 0;
+        for (bool done = false; !done; ++steps) {
+            contents::StepBudget step_budget(each.limits);
+            done = potions.step(cache_used, step_budget);
+        }
+        EXPECT_TRUE(each.steps ? steps == each.steps : steps > 1) << steps << " steps";
+        EXPECT_EQ(hits(potions), (std::vector<std::string>{"M: Зелье", "S: ЗЕЛЬЕ силы"}));
+        EXPECT_EQ(cache_used.reads() - reads_before, each.cold ? 4u : 0u) << "a warm search reads nothing";
+    }
 }
 
 // The lists' info tips: the box in use is read from the slot, and a box that
-// changed on disk shows its new contents.
+// changed on disk shows its new contents. A box too large to read at once is
+// read by the steps: its tip says so, and the next tip shows it.
 TEST_F(ContentsSearch, BothListsTipWhatTheBoxUnderTheMouseHolds) {
     test::write_on_disk(stash(), test::stash_file({stash_item("Ring"), stash_item("Зелье", 25, 2)}));
     test::write_on_disk(my_box("T"), test::stash_file({}));
     test::write_on_disk(saved_box("S"), "not a stash");
+    test::write_on_disk(saved_box("big"), large_box(5000));
     start_library("M");
 
     EXPECT_EQ(driver->hover_tip(mine(), index_of(mine(), "M")), "2 件物品：Ring、Зелье");
     EXPECT_EQ(driver->hover_tip(mine(), index_of(mine(), "T")), "T：空箱子");
-    EXPECT_EQ(driver->hover_tip(saved(), 0), "S：不是可读的共享仓库文件（文件太短）");
+    EXPECT_EQ(driver->hover_tip(saved(), index_of(saved(), "S")), "S：不是可读的共享仓库文件（文件太短）");
     test::write_on_disk(saved_box("S"), test::stash_holding("Sword of a new length"));
-    EXPECT_EQ(driver->hover_tip(saved(), 0), "1 件物品：Sword of a new length");
+    EXPECT_EQ(driver->hover_tip(saved(), index_of(saved(), "S")), "1 件物品：Sword of a new length");
+
+    const std::size_t reads = app->state.contents.reads();
+    EXPECT_EQ(driver->hover_tip(saved(), index_of(saved(), "big")), "读取中…");
+    EXPECT_EQ(app->state.contents.reads(), reads) << "nothing large is read while the tip waits";
+    window().run_waiting_steps();  // the contents window is closed: its steps run all the same
+    EXPECT_EQ(app->state.contents.reads(), reads + 1);
+    EXPECT_EQ(driver->hover_tip(saved(), index_of(saved(), "big")),
+              "5000 件物品：Big ring 0、Big ring 1、Big ring 2、Big ring 3、Big ring 4、Big ring 5…");
 }
 
 TEST_F(ContentsSearch, TheSlotHoldingASavedBoxCopyIsSearchedAsItsOwnBox) {
@@ -114,21 +157,23 @@ TEST_F(ContentsSearch, TheSlotHoldingASavedBoxCopyIsSearchedAsItsOwnBox) {
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].title, "别的箱子");
     stash::ContentsCache cache;
+    contents::StepBudget budget;
     contents::ItemSearch search(boxes, "amulet");
-    search.step(cache, 10);
+    search.step(cache, budget);
     EXPECT_EQ(search.found().size(), 1u);
 }
 
 // The window: it follows the selection while its search box is empty, finds
 // across both lists in steps of the loop, orders by a clicked column, and a
-// double-clicked find selects its box as a click would.
+// double-clicked find selects its box as a click would. A large box, and a
+// search with thousands of finds, fill the list over several steps.
 TEST_F(ContentsSearch, TheWindowShowsTheSelectedBoxAndFindsAcrossBothLists) {
     test::write_on_disk(stash(), test::stash_file({stash_item("Ring of Fire", 24, 12, 30)}));
     test::write_on_disk(my_box("T"), test::stash_file({}));
     test::write_on_disk(saved_box("S"), test::stash_file({stash_item("Old ring", 24, 3, 9), stash_item("Potion", 25, 2, 1, 5)}));
     test::write_on_disk(saved_box("broken"), "not a stash");
     start_library("M");
-    auto& window = dynamic_cast<headless::ContentsWindow&>(*w().箱子内容);
+    headless::ContentsWindow& window = this->window();
     using Rows = std::vector<ui::Row>;
 
     select(mine(), "M");
@@ -164,6 +209,30 @@ TEST_F(ContentsSearch, TheWindowShowsTheSelectedBoxAndFindsAcrossBothLists) {
     EXPECT_EQ(window.search_text(), "");
     EXPECT_EQ(window.summary(), "S：2 件物品（装备 1，消耗品 1，法术 0）");
 
+    // A large box: read by the steps, then its 6,000 rows a budget at a time.
+    test::write_on_disk(saved_box("big"), large_box(6000));
+    driver->click(*w().超级按钮刷新);
+    select(saved(), "big");
+    EXPECT_EQ(window.summary(), "big：读取中…");
+    EXPECT_TRUE(window.shown_rows().empty());
+    window.run_one_step();
+    EXPECT_EQ(window.summary(), "big：6000 件物品（装备 6000，消耗品 0，法术 0）");
+    EXPECT_EQ(window.shown_rows().size(), 5000u) << "the rest at the next step";
+    window.run_waiting_steps();
+    EXPECT_EQ(window.shown_rows().size(), 6000u);
+
+    // Its finds too; ordered by level while they come in, they take their places.
+    window.set_search_text("ring");
+    window.run_one_step();
+    window.click_column(3);
+    EXPECT_EQ(window.summary(), "正在读取箱子 5 / 5 …") << "until every find shows";
+    window.run_waiting_steps();
+    EXPECT_EQ(window.summary(), "6002 件物品，在 3 个箱子里");
+    const Rows found = window.shown_rows();
+    ASSERT_EQ(found.size(), 6002u);
+    EXPECT_TRUE(std::is_sorted(found.begin(), found.end(),
+                               [](const ui::Row& a, const ui::Row& b) { return std::stoi(a[3]) < std::stoi(b[3]); }));
+
     window.close();
     EXPECT_FALSE(window.is_open());
     select(saved(), "S");
@@ -172,6 +241,100 @@ TEST_F(ContentsSearch, TheWindowShowsTheSelectedBoxAndFindsAcrossBothLists) {
     driver->focus(saved());  // the driver's step after an action delivers the item the menu chose
     EXPECT_TRUE(window.is_open()) << "the last item of the box menu opens it";
     EXPECT_EQ(window.summary(), "S：2 件物品（装备 1，消耗品 1，法术 0）");
+}
+
+// A search covers every box of both lists whatever page the main window
+// shows: the options page too, and a language saved there while it reads.
+TEST_F(ContentsSearch, ASearchCoversEveryBoxWhateverPageIsShown) {
+    test::write_on_disk(stash(), test::stash_holding("Ring of the slot"));
+    for (const char* title : {"a", "b", "c"}) {
+        test::write_on_disk(my_box(title), test::stash_holding(std::string("Ring ") + title));
+        test::write_on_disk(saved_box(title), test::stash_holding(std::string("Ring ") + title));
+    }
+    start_library("M");
+    driver->click(*w().超级按钮内容);
+    driver->click(*w().超级按钮高级);  // the options page
+
+    window().set_search_text("ring");
+    window().run_waiting_steps();
+    EXPECT_EQ(window().summary(), "7 件物品，在 7 个箱子里");
+
+    window().set_search_text("rin");
+    w().组合框5->set_current_index(1);  // English, saved while the search reads
+    driver->click(*w().按钮保存);
+    window().run_waiting_steps();
+    EXPECT_EQ(window().summary(), "7 item(s) found in 7 box(es)");
+    EXPECT_EQ(window().shown_rows().size(), 7u);
+}
+
+// The window follows every change of the lists: the box it shows, and the
+// boxes a search shows finds in, are those the lists hold now.
+TEST_F(ContentsSearch, TheWindowFollowsEveryChangeOfTheLists) {
+    test::write_on_disk(stash(), test::stash_holding("Ring of the slot"));
+    test::write_on_disk(my_box("T"), test::stash_holding("Ring T"));
+    test::write_on_disk(my_box("U"), test::stash_holding("Ring U"));
+    test::write_on_disk(saved_box("S"), test::stash_holding("Ring S"));
+    test::make_folder_on_disk(temp / "elsewhere");
+    const std::string dropped = temp / "elsewhere" + "\\D.bin";
+    test::write_on_disk(dropped, test::stash_holding("Ring D"));
+    start_library("M");
+    quiet();
+    const auto rename = [&](ui::ListView& list, std::string_view title, std::string typed) {
+        select(list, title);
+        driver->answer_popup_menu(w().重命名.get());
+        driver->right_click_item(list, index_of(list, title));
+        driver->finish_label_edit(list, typed);
+    };
+    const auto finds = [&] {
+        window().run_waiting_steps();
+        std::vector<std::string> shown;
+        for (const ui::Row& row : window().shown_rows()) shown.push_back(row[0] + ": " + row[1]);
+        std::sort(shown.begin(), shown.end());
+        return shown;
+    };
+
+    select(mine(), "T");
+    driver->click(*w().超级按钮内容);
+    rename(mine(), "T", "T2");
+    window().run_waiting_steps();
+    EXPECT_EQ(window().summary(), "T2：1 件物品（装备 1，消耗品 0，法术 0）");
+    driver->answer_message_box(result_ok);
+    driver->click(*w().超级按钮删除);
+    window().run_waiting_steps();
+    EXPECT_EQ(window().summary(), "") << "the box is gone, and nothing is selected";
+
+    window().set_search_text("ring");
+    using Finds = std::vector<std::string>;
+    EXPECT_EQ(finds(), (Finds{"M: Ring of the slot", "S: Ring S", "U: Ring U"}));
+    const struct {
+        const char* change;
+        std::function<void()> make;
+        Finds finds;
+    } changes[] = {
+        {"rename", [&] { rename(mine(), "U", "U2"); }, {"M: Ring of the slot", "S: Ring S", "U2: Ring U"}},
+        {"swap", [&] { select(mine(), "U2"); driver->click(*w().超级按钮更换); },
+         {"M: Ring of the slot", "S: Ring S", "U2: Ring U"}},
+        {"drop", [&] { driver->drop_files(saved(), {dropped}); },
+         {"D: Ring D", "M: Ring of the slot", "S: Ring S", "U2: Ring U"}},
+        {"save as", [&] { select(saved(), "S"); driver->answer_input_box("S2"); driver->click(*w().超级按钮另存); },
+         {"D: Ring D", "M: Ring of the slot", "S2: Ring S", "S: Ring S", "U2: Ring U"}},
+        {"delete", [&] { select(saved(), "D"); driver->answer_message_box(result_ok); driver->click(*w().超级按钮删除); },
+         {"M: Ring of the slot", "S2: Ring S", "S: Ring S", "U2: Ring U"}},
+        {"refresh", [&] { test::write_on_disk(saved_box("W"), test::stash_holding("Ring W")); driver->click(*w().超级按钮刷新); },
+         {"M: Ring of the slot", "S2: Ring S", "S: Ring S", "U2: Ring U", "W: Ring W"}},
+    };
+    for (const auto& each : changes) {
+        SCOPED_TRACE(each.change);
+        each.make();
+        EXPECT_EQ(finds(), each.finds);
+    }
+    // A find's box is the one the lists hold now: a double click goes to it.
+    const auto rows = window().shown_rows();
+    const auto u2 = std::find_if(rows.begin(), rows.end(), [](const ui::Row& row) { return row[0] == "U2"; });
+    window().double_click_row(static_cast<int>(u2 - rows.begin()));
+    EXPECT_EQ(mine().selected_item(), index_of(mine(), "U2"));
+    EXPECT_EQ(window().summary(), "U2：1 件物品（装备 1，消耗品 0，法术 0）");
+    shown();
 }
 
 }  // namespace

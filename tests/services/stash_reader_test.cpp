@@ -7,6 +7,7 @@
 
 #include "contents/contents_texts.h"
 #include "stash/contents_cache.h"
+#include "stash/stash_scramble.h"
 #include "stash/stash_writer.h"
 #include "support/stash_writer.h"
 
@@ -30,6 +31,28 @@ TEST(StashReader, TheEmptyImageOfANewBoxIsAnEmptyStash) {
     // The writer's direction gives the same bytes, so the tests' stashes
     // follow the game's rules.
     EXPECT_EQ(test::stash_container(test::stash_body({}), test::stash_version_empty_image), image);
+}
+
+// The checksum and the scramble are worked many bytes at a time; at every
+// length, and for every byte value, they give what the rule byte by byte gives.
+TEST(StashReader, ChecksumAndScrambleFollowTheRuleByteByByte) {
+    std::string bytes;
+    for (int i = 0; i < 1000; ++i) bytes += static_cast<char>(i * 37 + i / 256);  // 0x00 and 0xFF among them
+    const auto invert = [](unsigned b) { return b == 0x00 || b == 0xFF ? b : b ^ 0xFF; };
+    for (std::size_t length : {0, 1, 15, 16, 17, 31, 33, 1000}) {
+        SCOPED_TRACE(length);
+        const std::string_view stored(bytes.data(), length);
+        std::string plain(length, '\0');
+        for (std::size_t i = 0; i < length; ++i) {
+            const unsigned mirror = static_cast<unsigned char>(stored[length - 1 - i]);
+            plain[i] = static_cast<char>(invert((mirror & 0x0F) << 4 | static_cast<unsigned char>(stored[i]) >> 4));
+        }
+        EXPECT_EQ(stash::unscramble(stored), plain);
+        EXPECT_EQ(stash::scramble(plain), stored);
+        std::uint32_t sum = 5331;
+        for (unsigned char b : plain) sum = sum * 33 + b;
+        EXPECT_EQ(stash::body_checksum(plain), sum);
+    }
 }
 
 TEST(StashReader, ItemsOfBothLayoutsWithNamesPlacesLevelsAndStacks) {

@@ -4,9 +4,10 @@
 
 namespace kistvar::headless {
 
-// A closed window keeps nothing, as a destroyed one.
+// A closed window keeps nothing, as a destroyed one; a step asked for still
+// runs, as the real one's timer belongs to the main window.
 void ContentsWindow::close() {
-    open_ = search_focused_ = step_waiting_ = false;
+    open_ = search_focused_ = false;
     search_.clear();
     summary_.clear();
     columns_.clear();
@@ -23,18 +24,28 @@ void ContentsWindow::set_summary(std::string_view text) {
     if (open_) summary_ = text;
 }
 
-void ContentsWindow::show_rows(const std::vector<std::string>& columns, const std::vector<ui::Row>& rows) {
+void ContentsWindow::show_rows(const std::vector<std::string>& columns, std::vector<ui::Row> rows) {
     if (!open_) return;
+    const bool same_columns = columns == columns_;
     columns_ = columns;
-    rows_.show(rows);
+    rows_.show(std::move(rows), same_columns);
+}
+
+void ContentsWindow::add_rows(std::vector<ui::Row> rows) {
+    if (open_) rows_.add(std::move(rows));
 }
 
 std::vector<ui::Row> ContentsWindow::shown_rows() const { return rows_.shown(); }
 
+bool ContentsWindow::run_one_step() {
+    if (!step_waiting_) return false;
+    step_waiting_ = false;
+    fire(on_step);
+    return true;
+}
+
 void ContentsWindow::run_waiting_steps() {
-    while (open_ && step_waiting_) {
-        step_waiting_ = false;
-        fire(on_step);
+    while (run_one_step()) {
     }
 }
 

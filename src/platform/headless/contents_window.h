@@ -1,6 +1,6 @@
 // The headless contents window: its search text, summary and rows in memory,
-// a step request waiting until the test runs the loop, and the clicks a
-// player makes in it.
+// a step request waiting until the test runs the loop, and the clicks and
+// typing a player does in it.
 #pragma once
 
 #include "ui/contents_window.h"
@@ -19,13 +19,17 @@ public:
     std::string summary() const override { return open_ ? summary_ : std::string(); }
     void set_summary(std::string_view text) override;
 
-    void show_rows(const std::vector<std::string>& columns, const std::vector<ui::Row>& rows) override;
+    void show_rows(const std::vector<std::string>& columns, std::vector<ui::Row> rows) override;
+    void add_rows(std::vector<ui::Row> rows) override;
     std::vector<std::string> columns() const override { return columns_; }
     std::vector<ui::Row> shown_rows() const override;
-    void request_step() override { step_waiting_ = open_; }
+    void request_step() override { step_waiting_ = true; }
 
-    // What the message loop does until no step waits.
+    // What the message loop does: one waiting step (false when none waits),
+    // or every step until none waits.
+    bool run_one_step();
     void run_waiting_steps();
+    bool step_waiting() const { return step_waiting_; }
     void click_column(int column);
     void double_click_row(int position);
     bool search_focused() const { return search_focused_; }

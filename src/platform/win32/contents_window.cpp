@@ -17,7 +17,6 @@ namespace layout = ui::layout;
 namespace {
 
 constexpr wchar_t window_class_name[] = L"KistvarContentsWindow";
-constexpr UINT_PTR step_timer = 1;
 constexpr int search_id = 10, summary_id = 11, list_id = 12;
 constexpr int margin = 8, line_height = 24;
 
@@ -78,8 +77,8 @@ void Win32ContentsWindow::create_children() {
     search_ = child(WS_EX_CLIENTEDGE, L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, search_id);
     show_cue();
     summary_ = child(0, L"STATIC", SS_LEFT | SS_NOPREFIX | SS_ENDELLIPSIS, summary_id);
-    list_ = child(WS_EX_CLIENTEDGE, WC_LISTVIEWW, LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_TABSTOP,
-                  list_id);
+    list_ = child(WS_EX_CLIENTEDGE, WC_LISTVIEWW,
+                  LVS_REPORT | LVS_OWNERDATA | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_TABSTOP, list_id);
     SendMessageW(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
 }
 
@@ -129,65 +128,21 @@ void Win32ContentsWindow::set_summary(std::string_view text) {
     if (summary_) SetWindowTextW(summary_, widen(text).c_str());
 }
 
-void Win32ContentsWindow::show_rows(const std::vector<std::string>& columns, const std::vector<ui::Row>& rows) {
-    if (!window_) return;
-    if (columns != columns_) show_columns(columns);
-    rows_.show(rows);
-    fill_list();
-}
-
-void Win32ContentsWindow::show_columns(const std::vector<std::string>& columns) {
-    SendMessageW(list_, WM_SETREDRAW, FALSE, 0);  // fill_list, which follows, turns it on
-    while (SendMessageW(list_, LVM_DELETECOLUMN, 0, 0)) {
-    }
-    const int count = static_cast<int>(columns.size());
-    for (int at = 0; at < count; ++at) {
-        const std::wstring caption = widen(columns[at]);
-        LVCOLUMNW column{};
-        column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
-        // The name gets the room; the numbers a narrow column each, and the
-        // place one wide enough for the longest tab's name ("Consumables 40").
-        const bool number_column = at >= count - 3 && at < count - 1;
-        const bool place_column = at == count - 1;
-        column.fmt = number_column ? LVCFMT_RIGHT : LVCFMT_LEFT;
-        column.cx = scaled(number_column ? 72 : place_column ? 100 : (count == 5 && at == 0 ? 140 : 200));
-        column.pszText = const_cast<wchar_t*>(caption.c_str());
-        SendMessageW(list_, LVM_INSERTCOLUMNW, at, reinterpret_cast<LPARAM>(&column));
-    }
-    columns_ = columns;
-}
-
-// The rows in their shown order, drawn once when all are in.
-void Win32ContentsWindow::fill_list() {
-    SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
-    SendMessageW(list_, LVM_DELETEALLITEMS, 0, 0);
-    SendMessageW(list_, LVM_SETITEMCOUNT, static_cast<WPARAM>(rows_.size()), 0);
-    for (std::size_t position = 0; position < rows_.size(); ++position) {
-        const ui::Row& row = rows_.shown_at(position);
-        for (std::size_t column = 0; column < row.size(); ++column) {
-            std::wstring cell = widen(row[column]);
-            LVITEMW item{};
-            item.mask = LVIF_TEXT;
-            item.iItem = static_cast<int>(position);
-            item.iSubItem = static_cast<int>(column);
-            item.pszText = cell.data();
-            SendMessageW(list_, column == 0 ? LVM_INSERTITEMW : LVM_SETITEMTEXTW, column == 0 ? 0 : position,
-                         reinterpret_cast<LPARAM>(&item));
-        }
-    }
-    SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(list_, nullptr, TRUE);
-}
-
-std::vector<ui::Row> Win32ContentsWindow::shown_rows() const { return rows_.shown(); }
-
-void Win32ContentsWindow::sort_by(int column) {
-    rows_.sort_by(column);
-    fill_list();
-}
-
+// The timer is the main window's, so a step asked for while this window is
+// closed still runs; this window's address tells its timer from any other.
 void Win32ContentsWindow::request_step() {
-    if (window_) SetTimer(window_, step_timer, USER_TIMER_MINIMUM, nullptr);
+    SetTimer(owner_, reinterpret_cast<UINT_PTR>(this), USER_TIMER_MINIMUM, &step_timer_procedure);
+}
+
+void CALLBACK Win32ContentsWindow::step_timer_procedure(HWND owner, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(owner, timer);
+    auto* self = reinterpret_cast<Win32ContentsWindow*>(timer);
+    if (self->on_step) self->on_step();
+}
+
+Win32ContentsWindow::~Win32ContentsWindow() {
+    KillTimer(owner_, reinterpret_cast<UINT_PTR>(this));
+    close();
 }
 
 bool Win32ContentsWindow::take_input(MSG& message) {
@@ -223,26 +178,14 @@ LRESULT Win32ContentsWindow::handle(UINT message, WPARAM wparam, LPARAM lparam) 
     case WM_NOTIFY: {
         const auto& header = *reinterpret_cast<const NMHDR*>(lparam);
         if (header.hwndFrom != list_) break;
-        if (header.code == LVN_COLUMNCLICK) {
-            sort_by(reinterpret_cast<const NMLISTVIEW*>(lparam)->iSubItem);
-        } else if (header.code == NM_DBLCLK) {
-            const int row = rows_.row_at(reinterpret_cast<const NMITEMACTIVATE*>(lparam)->iItem);
-            if (row >= 0 && on_row_double_clicked) on_row_double_clicked(row);
-        }
-        return 0;
+        return list_notified(header);
     }
-    case WM_TIMER:
-        if (wparam != step_timer) break;
-        KillTimer(window_, step_timer);
-        if (on_step) on_step();
-        return 0;
     case WM_GETMINMAXINFO: {
         auto& limits = *reinterpret_cast<MINMAXINFO*>(lparam);
         limits.ptMinTrackSize = {scaled(320), scaled(200)};
         return 0;
     }
     case WM_DESTROY:
-        KillTimer(window_, step_timer);
         window_ = search_ = summary_ = list_ = nullptr;
         columns_.clear();
         rows_.clear();

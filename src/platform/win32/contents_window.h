@@ -1,11 +1,15 @@
 // The contents window on Win32: a resizable top-level window owned by the main
 // window, made when opened and destroyed when closed (Esc or its close box).
 // Its search box, summary line and report list fill it at any size; the
-// message loop hands it its keys, and its steps run from a timer, after the
-// input and painting that wait.
+// message loop hands it its keys. Its list is an owner-data list view that
+// draws the rows it holds in the order they are shown, so tens of thousands
+// of finds cost one message, and a header click orders numbers, not rows
+// (contents_window_list.cpp). Its steps run from a timer of the main window,
+// after the input and painting that wait, whether it is open or not.
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include "ui/contents_window.h"
 
@@ -14,7 +18,7 @@ namespace kistvar::win32 {
 class Win32ContentsWindow final : public ui::ContentsWindow {
 public:
     explicit Win32ContentsWindow(HWND owner) : owner_(owner) {}
-    ~Win32ContentsWindow() override { close(); }
+    ~Win32ContentsWindow() override;
     Win32ContentsWindow(const Win32ContentsWindow&) = delete;
     Win32ContentsWindow& operator=(const Win32ContentsWindow&) = delete;
 
@@ -28,9 +32,10 @@ public:
     std::string summary() const override;
     void set_summary(std::string_view text) override;
 
-    void show_rows(const std::vector<std::string>& columns, const std::vector<ui::Row>& rows) override;
+    void show_rows(const std::vector<std::string>& columns, std::vector<ui::Row> rows) override;
+    void add_rows(std::vector<ui::Row> rows) override;
     std::vector<std::string> columns() const override { return columns_; }
-    std::vector<ui::Row> shown_rows() const override;
+    std::vector<ui::Row> shown_rows() const override { return rows_.shown(); }
     void request_step() override;
 
     // One message of the program's loop, when it is for this window: Tab and
@@ -45,20 +50,25 @@ public:
 
 private:
     static LRESULT CALLBACK window_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+    static void CALLBACK step_timer_procedure(HWND owner, UINT message, UINT_PTR timer, DWORD time);
     LRESULT handle(UINT message, WPARAM wparam, LPARAM lparam);
     void create_children();
     void show_cue();
     void lay_out();
+
+    // The list (contents_window_list.cpp).
     void show_columns(const std::vector<std::string>& columns);
-    void fill_list();
+    void show_row_count(bool from_the_top);
     void sort_by(int column);
+    int selected_row() const;
+    void select_row(int row, bool into_view);
+    LRESULT list_notified(const NMHDR& header);
 
     HWND owner_;
     HWND window_ = nullptr;
     HWND search_ = nullptr;
     HWND summary_ = nullptr;
     HWND list_ = nullptr;
-    bool filling_ = false;  // the search box's text set by the program, not typed
     std::vector<std::string> columns_;
     ui::SortedRows rows_;
 };
