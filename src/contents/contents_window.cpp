@@ -45,6 +45,7 @@ void open_contents(App& app) {
     window.open();
     app.state.contents_window.search.reset();
     app.state.contents_window.lists_changed = false;
+    app.state.contents_window.right = {};  // the right grid starts on the box in use
     show_box_choices(app);
     show_selected_box(app);
 }
