@@ -15,9 +15,8 @@ namespace {
 using language::Text;
 
 // "当前使用箱子：<title>", "我的箱子  <title>" or "保存箱子  <title>".
-std::string choice_text(const App& app, const BoxSource& box, std::size_t index) {
+std::string box_words(const App& app, const BoxSource& box, bool mine) {
     if (box.path == store::stash_file(app.state.places())) return language::text(Text::in_use_box_choice, {{"title", box.title}});
-    const bool mine = index < static_cast<std::size_t>(app.w.超级列表框我的箱子->item_count());
     return language::text(mine ? Text::my_box_choice : Text::saved_box_choice, {{"title", box.title}});
 }
 
@@ -53,6 +52,9 @@ void show_grid(App& app, ui::GridSide side, bool new_box) {
     ui::StashGrid* grid = app.w.箱子内容->grid(side);
     if (!grid) return;
     const BoxView& view = box_view(app, side);
+    if (side == ui::GridSide::left)
+        app.w.箱子内容->set_left_title(
+            view.box ? box_words(app, *view.box, app.is_my_list(app.state.current_list)) : std::string());
     grid->show_cells(view.contents ? grid_cells(*view.contents) : ui::GridCells{});
     grid->set_undo_offered(!app.state.contents_window.moves.empty());
     if (new_box) grid->set_highlighted(std::nullopt);
@@ -72,7 +74,8 @@ void show_box_choices(App& app) {
     shown.choices = all_boxes(app);
     std::vector<std::string> texts;
     for (std::size_t index = 0; index < shown.choices.size(); ++index)
-        texts.push_back(choice_text(app, shown.choices[index], index));
+        texts.push_back(box_words(app, shown.choices[index],
+                                  index < static_cast<std::size_t>(app.w.超级列表框我的箱子->item_count())));
     int chosen = shown.right.box ? index_of(shown.choices, shown.right.box->path) : -1;
     if (chosen < 0) chosen = index_of(shown.choices, store::stash_file(app.state.places()));
     app.w.箱子内容->show_box_choices(texts, chosen);

@@ -101,6 +101,7 @@ void show_box_if_read(App& app) {
 void show_again(App& app) {
     WindowState& shown = app.state.contents_window;
     show_box_choices(app);
+    show_grid(app, ui::GridSide::left, false);
     if (!shown.search) {
         StepBudget budget;
         show_box_and_rows(app, budget);

@@ -62,6 +62,9 @@ public:
 
     // A grid of the open window; none while it is closed.
     virtual StashGrid* grid(GridSide side) = 0;
+    // The words over the left grid: which box it shows.
+    virtual void set_left_title(std::string_view text) = 0;
+    virtual std::string left_title() const = 0;
     // The drop-down's entries, with `chosen` shown (-1: none); choosing one
     // in the window fires on_box_chosen, setting them fires nothing.
     virtual void show_box_choices(const std::vector<std::string>& choices, int chosen) = 0;

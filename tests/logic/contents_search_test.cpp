@@ -183,6 +183,8 @@ TEST_F(ContentsSearch, TheWindowShowsTheSelectedBoxAndFindsAcrossBothLists) {
     EXPECT_EQ(window.summary(), "M：1 件物品（装备 1，消耗品 0，法术 0）");
     EXPECT_EQ(window.columns(), (std::vector<std::string>{"物品", "数量", "等级", "位置"}));
     EXPECT_EQ(window.shown_rows(), (Rows{{"Ring of Fire", "1", "30", "装备 12"}}));
+    EXPECT_EQ(window.left_title(), "当前使用箱子：M");
+    EXPECT_EQ(window.in_memory(ui::GridSide::left)->tip(12), "Ring of Fire\r\n等级 30，数量 1\r\n装备 12");
     select(mine(), "T");
     EXPECT_EQ(window.summary(), "T：空箱子");
     select(saved(), "broken");
@@ -209,6 +211,8 @@ TEST_F(ContentsSearch, TheWindowShowsTheSelectedBoxAndFindsAcrossBothLists) {
     EXPECT_EQ(app->state.current_list, &saved()) << "the focus moved to the saved list";
     EXPECT_EQ(window.search_text(), "");
     EXPECT_EQ(window.summary(), "S：2 件物品（装备 1，消耗品 1，法术 0）");
+    EXPECT_EQ(window.left_title(), "保存箱子  S");
+    EXPECT_EQ(window.grid(ui::GridSide::left)->highlighted(), (ui::GridPlace{0, 3})) << "the find's cell";
 
     // A large box: read by the steps, then its 6,000 rows a budget at a time.
     test::write_on_disk(saved_box("big"), large_box(6000));
@@ -335,7 +339,6 @@ TEST_F(ContentsSearch, TheWindowFollowsEveryChangeOfTheLists) {
     window().double_click_row(static_cast<int>(u2 - rows.begin()));
     EXPECT_EQ(mine().selected_item(), index_of(mine(), "U2"));
     EXPECT_EQ(window().summary(), "U2：1 件物品（装备 1，消耗品 0，法术 0）");
-    EXPECT_EQ(window().grid(ui::GridSide::left)->highlighted(), (ui::GridPlace{0, 1})) << "the find's cell";
     shown();
 }
 

@@ -20,6 +20,7 @@ void ContentsWindow::close() {
     grids_window_.focused = nullptr;
     left_.reset();
     right_.reset();
+    left_title_.clear();
     choices_.clear();
     chosen_ = -1;
     search_.clear();

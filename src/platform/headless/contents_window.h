@@ -29,6 +29,10 @@ public:
     std::vector<ui::Row> shown_rows() const override;
     void request_step() override { step_waiting_ = true; }
     ui::StashGrid* grid(ui::GridSide side) override { return in_memory(side); }
+    void set_left_title(std::string_view text) override {
+        if (open_) left_title_ = text;
+    }
+    std::string left_title() const override { return left_title_; }
     void show_box_choices(const std::vector<std::string>& choices, int chosen) override;
     int chosen_box() const override { return open_ ? chosen_ : -1; }
 
@@ -55,6 +59,7 @@ private:
     ui::SortedRows rows_;
     WindowContext grids_window_;
     std::unique_ptr<StashGrid> left_, right_;
+    std::string left_title_;
     std::vector<std::string> choices_;
     int chosen_ = -1;
 };

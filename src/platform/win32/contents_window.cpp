@@ -17,7 +17,8 @@ namespace layout = ui::layout;
 namespace {
 
 constexpr wchar_t window_class_name[] = L"KistvarContentsWindow";
-constexpr int search_id = 10, summary_id = 11, list_id = 12, left_grid_id = 13, choice_id = 14, right_grid_id = 15;
+constexpr int search_id = 10, summary_id = 11, list_id = 12, left_grid_id = 13, choice_id = 14, right_grid_id = 15,
+              left_title_id = 16;
 constexpr int margin = 8, line_height = 24;
 
 std::string text_of(HWND control) {
@@ -85,6 +86,7 @@ void Win32ContentsWindow::create_children() {
     // Made in the keyboard's order: search box, left grid, drop-down, right grid, list.
     search_ = child(WS_EX_CLIENTEDGE, L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, search_id);
     show_cue();
+    left_title_ = child(0, L"STATIC", SS_LEFT | SS_NOPREFIX | SS_ENDELLIPSIS | SS_CENTERIMAGE, left_title_id);
     left_ = std::make_unique<Win32StashGrid>(window_, left_grid_id);
     choice_ = child(0, WC_COMBOBOXW, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, choice_id);
     right_ = std::make_unique<Win32StashGrid>(window_, right_grid_id);
@@ -107,6 +109,7 @@ void Win32ContentsWindow::lay_out() {
     MoveWindow(search_, gap, gap, width, line, TRUE);
     const int choice_top = 2 * gap + line, grids_top = choice_top + line + gap / 2;
     const int right_left = gap + grid.cx + gap;
+    MoveWindow(left_title_, gap, choice_top, grid.cx, line, TRUE);
     // A drop-down's height includes its open list.
     MoveWindow(choice_, right_left, choice_top, grid.cx, line + scaled(240), TRUE);
     left_->place(gap, grids_top);
@@ -168,6 +171,12 @@ void Win32ContentsWindow::focus_search() {
     SetForegroundWindow(window_);
     SetFocus(search_);
     SendMessageW(search_, EM_SETSEL, 0, -1);
+}
+
+std::string Win32ContentsWindow::left_title() const { return text_of(left_title_); }
+
+void Win32ContentsWindow::set_left_title(std::string_view text) {
+    if (left_title_) SetWindowTextW(left_title_, widen(text).c_str());
 }
 
 std::string Win32ContentsWindow::summary() const { return text_of(summary_); }
@@ -247,7 +256,7 @@ LRESULT Win32ContentsWindow::handle(UINT message, WPARAM wparam, LPARAM lparam) 
     case WM_DESTROY:
         left_.reset();
         right_.reset();
-        window_ = search_ = summary_ = list_ = choice_ = nullptr;
+        window_ = search_ = summary_ = list_ = left_title_ = choice_ = nullptr;
         columns_.clear();
         rows_.clear();
         return 0;

@@ -45,6 +45,8 @@ public:
     ui::StashGrid* grid(ui::GridSide side) override {
         return side == ui::GridSide::left ? left_.get() : right_.get();
     }
+    void set_left_title(std::string_view text) override;
+    std::string left_title() const override;
     void show_box_choices(const std::vector<std::string>& choices, int chosen) override;
     int chosen_box() const override;
 
@@ -81,6 +83,7 @@ private:
     HWND search_ = nullptr;
     HWND summary_ = nullptr;
     HWND list_ = nullptr;
+    HWND left_title_ = nullptr;
     HWND choice_ = nullptr;
     std::unique_ptr<Win32StashGrid> left_, right_;
     std::vector<std::string> columns_;
