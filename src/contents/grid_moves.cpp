@@ -44,6 +44,8 @@ void show_written(App& app, const std::string& a, const std::string& b) {
         else
             read_again(app, side);
     }
+    // The finds listed may have moved: the search runs again.
+    if (const auto& search = app.state.contents_window.search) start_search(app, std::string(search->text()));
     for (GridSide side : {GridSide::left, GridSide::right})
         if (ui::StashGrid* grid = app.w.箱子内容->grid(side)) grid->set_undo_offered(!app.state.contents_window.moves.empty());
 }

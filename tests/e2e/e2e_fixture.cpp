@@ -191,7 +191,7 @@ std::string png_of(int width, int height, const std::string& rgb_rows) {
 
 }  // namespace
 
-bool save_screenshot(std::string_view name) {
+bool save_screenshot(std::string_view name, HWND only) {
     const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
@@ -214,11 +214,17 @@ bool save_screenshot(std::string_view name) {
     ReleaseDC(nullptr, screen);
     if (rows != height) return false;
 
+    RECT area{0, 0, width, height};
+    if (only) {
+        RECT window{};
+        GetWindowRect(only, &window);
+        IntersectRect(&area, &area, &window);
+    }
     std::string rgb;
-    rgb.reserve(static_cast<std::size_t>(width * 3 + 1) * height);
-    for (int y = 0; y < height; ++y) {
+    rgb.reserve(static_cast<std::size_t>((area.right - area.left) * 3 + 1) * (area.bottom - area.top));
+    for (int y = area.top; y < area.bottom; ++y) {
         rgb += '\0';
-        for (int x = 0; x < width; ++x) {
+        for (int x = area.left; x < area.right; ++x) {
             const char* pixel = &bgra[(static_cast<std::size_t>(y) * width + x) * 4];
             rgb += pixel[2];
             rgb += pixel[1];
@@ -227,7 +233,8 @@ bool save_screenshot(std::string_view name) {
     }
     const std::string folder = kistvar::program_folder() + "\\..\\..\\screenshots";
     make_folder_on_disk(folder);
-    write_on_disk(folder + "\\" + std::string(name) + ".png", png_of(width, height, rgb));
+    write_on_disk(folder + "\\" + std::string(name) + ".png",
+                  png_of(area.right - area.left, area.bottom - area.top, rgb));
     return exists_on_disk(folder + "\\" + std::string(name) + ".png");
 }
 
