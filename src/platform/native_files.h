@@ -50,6 +50,10 @@ bool read_file(std::string_view path, std::string& bytes, std::uint64_t limit = 
 std::string last_error_text();
 // Whether that failure was for want of the file or of a folder on its path.
 bool last_error_was_missing();
+// The last failure as a code, and that code made the last failure again: a
+// clean-up call after a failure must not replace the reason given for it.
+std::uint32_t last_error_code();
+void restore_error_code(std::uint32_t code);
 // Makes last_error_text() tell of an input/output error: a failure the fault
 // seam makes up reads to the user like one the disk reports.
 void note_io_error();

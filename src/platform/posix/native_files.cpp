@@ -267,6 +267,10 @@ std::string last_error_text() { return std::strerror(errno); }
 
 bool last_error_was_missing() { return errno == ENOENT || errno == ENOTDIR; }
 
+std::uint32_t last_error_code() { return static_cast<std::uint32_t>(errno); }
+
+void restore_error_code(std::uint32_t code) { errno = static_cast<int>(code); }
+
 void note_io_error() { errno = EIO; }
 
 }  // namespace kistvar::native

@@ -180,6 +180,10 @@ bool last_error_was_missing() {
     return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
 }
 
+std::uint32_t last_error_code() { return GetLastError(); }
+
+void restore_error_code(std::uint32_t code) { SetLastError(code); }
+
 void note_io_error() { SetLastError(ERROR_IO_DEVICE); }
 
 }  // namespace kistvar::native
