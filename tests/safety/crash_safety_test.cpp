@@ -22,6 +22,7 @@
 #include "platform/settings_file.h"
 #include "safety/disk_snapshot.h"
 #include "settings/settings_procedures.h"
+#include "store/backups.h"
 #include "store/box_editing.h"
 #include "store/drop_import.h"
 #include "store/swap.h"
@@ -169,8 +170,8 @@ TEST_F(CrashSafety, KillingTheProcessWhileItWritesABoxLeavesAWholeBox) {
 // Each operation of the store, ended after each of its file calls (the
 // program dies: that call and every later one do nothing) or with that one
 // call failing. Every box's content is still in a file that is no temporary
-// one (in the library, the backups or the Recycle Bin), and a single failure
-// leaves no temporary file behind.
+// one (in the library, the backups or the Recycle Bin), every backup holds a
+// whole box, and a single failure leaves no temporary file behind.
 TEST_F(CrashSafety, EveryStoreOperationStoppedAtAnyFileCallLosesNoBox) {
     const store::Places places{temp / "save", temp / "box", "sharedstash_v2.bin", settings, "M"};
     const std::string elsewhere = temp / "elsewhere";
@@ -197,6 +198,7 @@ TEST_F(CrashSafety, EveryStoreOperationStoppedAtAnyFileCallLosesNoBox) {
         {"rename the box in use", [&] { store::rename_box_in_use(places, "M", "N"); }},
         {"delete", [&] { store::delete_box(places, store::BoxKind::mine, "A"); }},
         {"drop over a box", [&] { store::import_box(places, drop, true); }},
+        {"back up a box", [&] { store::back_up_box(places, store::my_box_file(places, "A"), "A"); }},
     };
     headless::set_recycle_folder(temp / "recycle");
     for (const auto& [name, operation] : operations) {
@@ -214,6 +216,9 @@ TEST_F(CrashSafety, EveryStoreOperationStoppedAtAnyFileCallLosesNoBox) {
                 std::set<std::string> kept;
                 for (const auto& [path, content] : safety::take_snapshot(test::native_path(temp.path())).files) {
                     if (!safety::is_temporary_name(path)) kept.insert(content);
+                    if (path.starts_with(test::native_path(store::backups_folder(places)))) {
+                        EXPECT_TRUE(boxes.count(content)) << path << " holds a part of a box";
+                    }
                     if (!dies) {
                         EXPECT_FALSE(safety::is_temporary_name(path)) << path << " left behind";
                     }
