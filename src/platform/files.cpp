@@ -235,7 +235,8 @@ bool found_file_facts(const SearchHandle& handle, FileFacts& facts) {
     return true;
 }
 
-bool write_file_atomically(std::string_view path, std::string_view bytes, bool replace_existing) {
+bool write_file_atomically(std::string_view path, std::string_view bytes, bool replace_existing,
+                           FileFacts* written) {
     if (path.empty()) return false;
     std::string temporary;
     std::intptr_t file = open_temporary_beside(path, temporary);
@@ -243,6 +244,8 @@ bool write_file_atomically(std::string_view path, std::string_view bytes, bool r
 
     bool done = write_parts(file, temporary, {bytes}) && seam_allows(FileCall::flush_to_disk, temporary) &&
                 native::flush_to_disk(file);
+    if (done && written != nullptr && !native::open_file_facts(file, written->size, written->last_write))
+        *written = {};  // unknown: nothing counts as older
     done = close_file_reporting(file, temporary) && done;
     if (done) {
         done = replace_existing

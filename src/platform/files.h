@@ -100,7 +100,9 @@ bool found_file_facts(const SearchHandle& handle, FileFacts& facts);
 // and ".kistvar-tmp-<n>") and replaces `path` with it in one step, so a crash
 // or a full disk leaves the old file or the new one, never a half file.
 // `replace_existing` false makes it fail (and leave nothing behind) when
-// `path` already exists.
-bool write_file_atomically(std::string_view path, std::string_view bytes, bool replace_existing = true);
+// `path` already exists. `written`, when given, gets the facts of the file as
+// written, without another look-up (zeros when the system does not say).
+bool write_file_atomically(std::string_view path, std::string_view bytes, bool replace_existing = true,
+                           FileFacts* written = nullptr);
 
 }  // namespace kistvar

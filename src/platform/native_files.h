@@ -40,6 +40,8 @@ bool make_writable(std::string_view path);  // clears read-only; fails on a fold
 // Sequential writing. open_for_write creates or truncates with no sharing.
 std::intptr_t open_for_write(std::string_view path, bool must_be_new);
 bool write_bytes(std::intptr_t file, std::string_view bytes);
+// The size and last-write time of an open file, as a search reports them.
+bool open_file_facts(std::intptr_t file, std::uint64_t& size, std::uint64_t& last_write);
 bool flush_to_disk(std::intptr_t file);
 bool close_file(std::intptr_t file);
 

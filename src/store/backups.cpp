@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <unordered_set>
 #include <vector>
 
 #include "platform/file_names.h"
@@ -31,6 +32,12 @@ bool is_backup_name(std::string_view name) {
 struct FoundBackup {
     std::string name;
     std::uint64_t last_write = 0;
+
+    std::string_view stamp() const { return std::string_view(name).substr(0, stamp_shape.size()); }
+    // Older: an earlier stamp, or the same one and written earlier.
+    bool operator<(const FoundBackup& other) const {
+        return stamp() != other.stamp() ? stamp() < other.stamp() : last_write < other.last_write;
+    }
 };
 
 // The backups in the folder, with when each was written, from one listing.
@@ -54,43 +61,38 @@ std::string backup_stem(std::string_view title) {
     return stem.append(first_utf16_units(title, room - 1)).append("…");
 }
 
-bool listed(const std::vector<FoundBackup>& backups, std::string_view name) {
-    return std::any_of(backups.begin(), backups.end(),
-                       [&](const FoundBackup& backup) { return same_file_name(backup.name, name); });
-}
-
 // Writes the content under the first of "<stem>.bin", "<stem> (2).bin", ...
-// that the listing does not have; a name taken since (the write then fails
-// and the name exists) is stepped over too. Read and written rather than
-// copied: the backup is on the disk for good before the original is touched,
-// and a name taken meanwhile is never replaced. The backup's name, or the
-// empty text with `reason` set.
+// that the listing does not have; a name taken since, or taken in another
+// letter case (the write then fails and the name exists), is stepped over
+// too. Read and written rather than copied: the backup is on the disk for
+// good before the original is touched, and a name taken meanwhile is never
+// replaced. The backup's name, or the empty text with `reason` set.
 std::string write_backup(const std::string& folder, const std::vector<FoundBackup>& backups,
-                         std::string_view content, std::string_view title, std::string& reason) {
+                         std::string_view content, std::string_view title, FileFacts& written, std::string& reason) {
     const std::string stem = backup_stem(title);
+    std::unordered_set<std::string_view> listed;
+    for (const FoundBackup& backup : backups)
+        if (backup.name.starts_with(stem)) listed.insert(backup.name);
     for (int serial = 1;; ++serial) {
         const std::string name = stem + (serial == 1 ? "" : " (" + std::to_string(serial) + ")") + ".bin";
-        if (listed(backups, name)) continue;
-        if (write_file_atomically(folder + "\\" + name, content, false)) return name;
+        if (listed.count(name)) continue;
+        if (write_file_atomically(folder + "\\" + name, content, false, &written)) return name;
         reason = last_failure_reason();
         if (!file_exists(folder + "\\" + name)) return {};
     }
 }
 
 // Keeps the newest backups. Only those older than the one just written, by
-// name and by write time, may go, the oldest first: a clock set back, or
-// backups copied from another computer, must not make the new one, or any
-// written after it, the first to go.
-void remove_oldest_backups(const std::string& folder, std::vector<FoundBackup> backups, const std::string& written) {
+// the stamp of their name and by write time, may go, the oldest first: a
+// clock set back, or backups copied from another computer, must not make the
+// new one, or any written after it, the first to go.
+void remove_oldest_backups(const std::string& folder, std::vector<FoundBackup> backups, const FoundBackup& newest) {
     const std::size_t count = backups.size() + 1;
     if (count <= static_cast<std::size_t>(backups_kept)) return;
-    FileFacts facts;
-    if (!file_facts(folder + "\\" + written, facts)) return;
     std::erase_if(backups, [&](const FoundBackup& backup) {
-        return !(backup.name < written && backup.last_write < facts.last_write);
+        return backup.stamp() > newest.stamp() || backup.last_write >= newest.last_write;
     });
-    std::sort(backups.begin(), backups.end(),
-              [](const FoundBackup& a, const FoundBackup& b) { return a.name < b.name; });
+    std::sort(backups.begin(), backups.end());
     const std::size_t surplus = std::min(count - backups_kept, backups.size());
     for (std::size_t i = 0; i < surplus; ++i) delete_file(folder + "\\" + backups[i].name);
 }
@@ -112,12 +114,13 @@ Backup back_up_box(const Places& places, std::string_view file, std::string_view
         backup.reason = last_failure_reason();
         return backup;
     }
-    ready_backups_folder(places);
     const std::vector<FoundBackup> backups = backups_in(backup.folder);
-    const std::string name = write_backup(backup.folder, backups, content, title, backup.reason);
+    if (backups.empty()) ready_backups_folder(places);  // one that holds backups is there
+    FileFacts written;
+    const std::string name = write_backup(backup.folder, backups, content, title, written, backup.reason);
     if (name.empty()) return backup;
     backup.file = backup.folder + "\\" + name;
-    remove_oldest_backups(backup.folder, backups, name);
+    remove_oldest_backups(backup.folder, backups, {name, written.last_write});
     return backup;
 }
 

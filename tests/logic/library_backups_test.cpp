@@ -124,10 +124,13 @@ TEST_F(Guards, AFailedBackupStopsTheOperationWithAMessageEvenWhenQuiet) {
 }
 
 // A swap's backup keeps the newest hundred. Only backups older than the one
-// just written, by name and by write time, are pruned, the oldest first:
-// never the new one (a clock set back, backups copied from another computer),
-// never a player's own file, however much it looks like a backup.
+// just written, by the stamp of their name and by write time, are pruned,
+// the oldest first: never the new one, nor any stamped or written after it
+// (a clock set back, backups copied from another computer), nor a player's
+// own file, however much it looks like a backup.
 TEST_F(Guards, TheNewestHundredBackupsStayAndNamesTakenGetANumber) {
+    // Of the same second as the new backup, and written before it.
+    const std::string taken = std::string(stamp) + "T.bin", numbered = std::string(stamp) + "T (2).bin";
     struct Case {
         const char* what;
         int year;            // of the hundred backups there before
@@ -135,10 +138,9 @@ TEST_F(Guards, TheNewestHundredBackupsStayAndNamesTakenGetANumber) {
         std::vector<std::string> pruned;
     } const cases[] = {
         {"older backups", 2012, false, {"2012-01-01 09.00.00 old.bin", "2012-01-02 09.00.00 old.bin"}},
-        {"the clock set back", 2013, false, {}},
-        {"backups from another computer", 2012, true, {}},
+        {"the clock set back", 2013, false, {taken}},
+        {"backups from another computer", 2012, true, {taken}},
     };
-    const std::string taken = std::string(stamp) + "T.bin", numbered = std::string(stamp) + "T (2).bin";
     const std::vector<std::string> players_own = {"notes.bin", "2011.01.01 09-00-00 mine.bin",
                                                   "2011-01-01 09.00.00mine.bin"};
     for (const Case& c : cases) {

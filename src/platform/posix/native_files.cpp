@@ -111,10 +111,15 @@ std::intptr_t find_first(std::string_view pattern, DirectoryEntry& entry) {
         struct stat info;
         if (status_of(path, info)) search->entries.push_back(entry_of(last, info));
     } else if (DIR* directory = opendir(folder.c_str())) {
+        // Each entry looked up in the open folder, not by its whole path: a
+        // search reads a folder of backups at every swap.
+        const int folder_fd = dirfd(directory);
         while (dirent* item = readdir(directory)) {
             std::string name = item->d_name;
             struct stat info;
-            if (posix::matches_wildcard(name, last) && status_of(folder + "/" + name, info))
+            if (posix::matches_wildcard(name, last) &&
+                (fstatat(folder_fd, item->d_name, &info, 0) == 0 ||
+                 fstatat(folder_fd, item->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0))
                 search->entries.push_back(entry_of(name, info));
         }
         closedir(directory);
@@ -227,6 +232,15 @@ std::intptr_t open_for_write(std::string_view path, bool must_be_new) {
 
 bool write_bytes(std::intptr_t file, std::string_view bytes) {
     return file != 0 && write_all(fd_of(file), bytes.data(), bytes.size());
+}
+
+bool open_file_facts(std::intptr_t file, std::uint64_t& size, std::uint64_t& last_write) {
+    struct stat info;
+    if (file == 0 || fstat(fd_of(file), &info) != 0) return false;
+    const DirectoryEntry entry = entry_of({}, info);
+    size = entry.size;
+    last_write = entry.last_write;
+    return true;
 }
 
 bool flush_to_disk(std::intptr_t file) {
