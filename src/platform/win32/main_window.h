@@ -18,6 +18,9 @@
 
 namespace kistvar::win32 {
 
+// The window class of the program's window, by which a second start finds it.
+inline constexpr wchar_t main_window_class_name[] = L"KistvarMainWindow";
+
 class Win32Window final : public NativeControl<ui::Window> {
 public:
     using NativeControl::NativeControl;

@@ -21,7 +21,6 @@ namespace layout = ui::layout;
 
 namespace {
 
-constexpr wchar_t window_class_name[] = L"KistvarMainWindow";
 constexpr DWORD frame_style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD frame_extended_style = WS_EX_CONTROLPARENT;
 
@@ -76,13 +75,13 @@ void Win32MainWindow::create_frame() {
                                                          GetSystemMetrics(SM_CYSMICON), 0));
     window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     window_class.hbrBackground = background_;
-    window_class.lpszClassName = window_class_name;
+    window_class.lpszClassName = main_window_class_name;
     RegisterClassExW(&window_class);  // fails harmlessly when a second window registers it again
 
     set_current_dpi(dpi_of(nullptr));
     const SIZE size = frame_size();
     // The procedure routes nothing until window_ is set, after creation.
-    HWND created = CreateWindowExW(frame_extended_style, window_class_name, widen(language::text(layout::window_title)).c_str(),
+    HWND created = CreateWindowExW(frame_extended_style, main_window_class_name, widen(language::text(layout::window_title)).c_str(),
                                    frame_style, CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy, nullptr, nullptr,
                                    program, this);
     SetClassLongPtrW(created, GCLP_HBRBACKGROUND, reinterpret_cast<LONG_PTR>(background_));
