@@ -96,7 +96,8 @@ void Win32MainWindow::create_frame() {
         const SIZE at_dpi = frame_size();
         SetWindowPos(window_, nullptr, 0, 0, at_dpi.cx, at_dpi.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    set_icons();
+    // The class icons are drawn for the system's DPI; a window at another gets its own.
+    if (scaled(32) != GetSystemMetrics(SM_CXICON) || scaled(16) != GetSystemMetrics(SM_CXSMICON)) set_icons();
     centre();
     window = std::make_unique<Win32Window>(window_);
 
