@@ -6,8 +6,8 @@
 //   writes of the in-use marker), the least a crash-safe swap must do.
 // Prints "<backend> fill_ratio=<x>", "<backend> swap_ratio=<y>" and
 // "<backend> swap_limit_ratio=<z> (goal <= 1.2)" (medians of several
-// repetitions); the absolute times go to the error stream. Under Win32 it
-// first prints "win32 start_ratio=<z>" (see start_time.h).
+// repetitions); the absolute times go to the error stream. The start is
+// measured apart, by tools/starttime.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -30,7 +30,6 @@
 #include "platform/settings_file.h"
 #include "settings/setting_keys.h"
 #include "settings/settings_procedures.h"
-#include "start_time.h"
 #include "store/places.h"
 #include "ui/item_pictures.h"
 #include "ui/main_window.h"
@@ -50,7 +49,6 @@ constexpr int operations_per_round = 1000;
 struct Options {
     int fill_rounds = 7;
     int swap_rounds = 5;
-    int start_rounds = 11;
 };
 
 Options read_options(int argc, char** argv) {
@@ -61,10 +59,8 @@ Options read_options(int argc, char** argv) {
             options.fill_rounds = std::max(1, std::atoi(arg.c_str() + 14));
         else if (arg.rfind("--swap-rounds=", 0) == 0)
             options.swap_rounds = std::max(1, std::atoi(arg.c_str() + 14));
-        else if (arg.rfind("--start-rounds=", 0) == 0)
-            options.start_rounds = std::max(1, std::atoi(arg.c_str() + 15));
         else
-            throw std::runtime_error("usage: kistvar_bench [--fill-rounds=N] [--swap-rounds=N] [--start-rounds=N]");
+            throw std::runtime_error("usage: kistvar_bench [--fill-rounds=N] [--swap-rounds=N]");
     }
     return options;
 }
@@ -205,7 +201,6 @@ void measure_swap(App& app, const BenchLibrary& library, int rounds) {
 
 int run(int argc, char** argv) {
     const Options options = read_options(argc, argv);
-    measure_start(options.start_rounds);
     BenchLibrary library(boxes_per_folder, boxes_per_folder);
     std::unique_ptr<ui::MainWindow> window = ui::create_main_window();
     App app{State{}, *window};
