@@ -8,8 +8,8 @@
 // The swaps and what they are compared with take turns within each round.
 // Prints "<backend> fill_ratio=<x>", "<backend> swap_ratio=<y>" and
 // "<backend> swap_limit_ratio=<z> (goal <= 1.2)" (medians of several
-// repetitions); the absolute times go to the error stream. Under Win32 it
-// first prints "win32 start_ratio=<z>" (see start_time.h).
+// repetitions); the absolute times go to the error stream. The start is
+// measured apart, by tools/starttime.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -35,7 +35,6 @@
 #include "platform/settings_file.h"
 #include "settings/setting_keys.h"
 #include "settings/settings_procedures.h"
-#include "start_time.h"
 #include "store/places.h"
 #include "ui/item_pictures.h"
 #include "ui/main_window.h"
@@ -55,7 +54,6 @@ constexpr int operations_per_round = 1000;
 struct Options {
     int fill_rounds = 7;
     int swap_rounds = 5;
-    int start_rounds = 11;
     int move_rounds = 7;
     bool contents_only = false;  // the search and the contents window alone
 };
@@ -68,14 +66,12 @@ Options read_options(int argc, char** argv) {
             options.fill_rounds = std::max(1, std::atoi(arg.c_str() + 14));
         else if (arg.rfind("--swap-rounds=", 0) == 0)
             options.swap_rounds = std::max(1, std::atoi(arg.c_str() + 14));
-        else if (arg.rfind("--start-rounds=", 0) == 0)
-            options.start_rounds = std::max(1, std::atoi(arg.c_str() + 15));
         else if (arg.rfind("--move-rounds=", 0) == 0)
             options.move_rounds = std::max(1, std::atoi(arg.c_str() + 14));
         else if (arg == "--contents-only")
             options.contents_only = true;
         else
-            throw std::runtime_error("usage: kistvar_bench [--fill-rounds=N] [--swap-rounds=N] [--start-rounds=N] "
+            throw std::runtime_error("usage: kistvar_bench [--fill-rounds=N] [--swap-rounds=N] "
                                      "[--move-rounds=N] [--contents-only]");
     }
     return options;
@@ -235,7 +231,6 @@ int run(int argc, char** argv) {
         measure_contents_window(backend_name, start);
         return 0;
     }
-    measure_start(options.start_rounds);
     BenchLibrary library(boxes_per_folder, boxes_per_folder);
     std::unique_ptr<ui::MainWindow> window = ui::create_main_window();
     App app{State{}, *window};

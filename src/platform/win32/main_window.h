@@ -62,6 +62,8 @@ private:
     // Building (main_window_build.cpp).
     void create_frame();
     void create_controls();
+    void make_options_page();
+    void create_decorations(bool of_options_page);
     void create_menus();
     void order_for_tab();
     void adopt(ChildWindow& control, const ui::layout::ControlLayout& placement);
