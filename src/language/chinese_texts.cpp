@@ -84,6 +84,7 @@ const std::vector<TextEntry>& chinese_texts() {
         {Text::title_taken_reason, "已有名为  {title}  的箱子。"},
         {Text::box_file_missing_reason, "找不到箱子文件。"},
         {Text::in_use_title_reason, "名称  {title}  是正在使用的箱子。"},
+        {Text::settings_unwritable_reason, "无法写入设置文件  {path}  ：{reason}"},
         {Text::save_as_caption, "箱子另存为"},
         {Text::save_as_prompt, "下面箱子将被另存,请输入一个名称。\r\n\r\n        {title}"},
         {Text::save_as_failed, "将选中箱子另存为  {name}  失败！  ToT"},

@@ -88,6 +88,7 @@ const std::vector<TextEntry>& english_texts() {
         {Text::title_taken_reason, "A box named  {title}  exists already."},
         {Text::box_file_missing_reason, "The box file cannot be found."},
         {Text::in_use_title_reason, "The name  {title}  is the box in use."},
+        {Text::settings_unwritable_reason, "Cannot write the settings file  {path}  : {reason}"},
         {Text::save_as_caption, "Save box as"},
         {Text::save_as_prompt, "Type a name for the saved copy of this box:\r\n\r\n        {title}"},
         {Text::save_as_failed, "Could not save the selected box as  {name}  ."},

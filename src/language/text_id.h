@@ -31,7 +31,8 @@ enum class Text {
     // Swap, names, save as, new box, rename, delete, drop, options.
     swap_move_failed, swap_succeeded, swap_back_occupied, swap_reserved_title, swap_rollback_failed,
     empty_name_reason, name_too_long_reason, forbidden_character_reason, device_name_reason,
-    reserved_title_reason, title_taken_reason, box_file_missing_reason, in_use_title_reason, save_as_caption,
+    reserved_title_reason, title_taken_reason, box_file_missing_reason, in_use_title_reason,
+    settings_unwritable_reason, save_as_caption,
     save_as_prompt, save_as_failed, new_box_created, new_box_failed, rename_failed, delete_question,
     delete_failed, delete_succeeded, drop_not_single_box, drop_replace_question, drop_failed,
     options_box_folder_is_save_folder, game_running_question, backup_failed, backup_failed_reason,

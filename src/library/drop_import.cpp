@@ -6,12 +6,21 @@
 #include "library/messages.h"
 #include "library/safety_messages.h"
 #include "library/stash_questions.h"
+#include "store/box_titles.h"
 #include "store/drop_import.h"
 #include "ui/item_pictures.h"
 
 namespace kistvar {
 
 namespace {
+
+// The row of the box a drop replaced: the file keeps its name, so the row
+// stays as it is. -1 when the list has none (the file came meanwhile).
+int row_of_replaced_box(const ui::ListView& list, std::string_view title) {
+    for (int item = 0; item < list.item_count(); ++item)
+        if (store::same_title(list.get_item_title(item), title)) return item;
+    return -1;
+}
 
 void import_box(App& app, ui::ListView& list, bool into_my_boxes, const std::string& dropped_files_text) {
     const store::Places places = app.state.places();
@@ -39,9 +48,10 @@ void import_box(App& app, ui::ListView& list, bool into_my_boxes, const std::str
         messages::show_unless_quiet(app, messages::drop_failed(drop.title));
         return;
     }
-    int added = list.insert_item(-1, drop.title, ordinary_picture);
+    int row = replacing ? row_of_replaced_box(list, drop.title) : -1;
+    if (row == -1) row = list.insert_item(-1, drop.title, ordinary_picture);
     contents::follow_lists(app);
-    list.set_selected_item(added);
+    list.set_selected_item(row);
     list.ensure_visible(list.selected_item());
 }
 

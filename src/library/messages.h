@@ -33,8 +33,8 @@ inline std::string with_reason(std::string text, std::string_view reason) {
 
 // --- Swap ---------------------------------------------------------------
 
-inline Message swap_move_failed() {
-    return {std::string(text(Text::swap_move_failed)), alert_caption(), style_stop};
+inline Message swap_move_failed(std::string_view reason = {}) {
+    return {with_reason(std::string(text(Text::swap_move_failed)), reason), alert_caption(), style_stop};
 }
 inline Message swap_succeeded(std::string_view title) {
     return {text(Text::swap_succeeded, {{"title", title}}), notice_caption(), style_information};
@@ -48,9 +48,10 @@ inline Message swap_reserved_title() {
     return {text(Text::swap_reserved_title, {{"marker", other_box_marker}}), alert_caption(), style_stop};
 }
 // Putting the chosen box in failed, and so did putting the previous one back.
-inline Message swap_rollback_failed(std::string_view previous_title, std::string_view now_at) {
-    return {text(Text::swap_rollback_failed, {{"title", previous_title}, {"path", now_at}}), alert_caption(),
-            style_stop};
+inline Message swap_rollback_failed(std::string_view previous_title, std::string_view now_at,
+                                    std::string_view reason = {}) {
+    return {with_reason(text(Text::swap_rollback_failed, {{"title", previous_title}, {"path", now_at}}), reason),
+            alert_caption(), style_stop};
 }
 
 // --- Save as, new box, rename, delete ----------------------------------------

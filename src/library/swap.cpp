@@ -42,6 +42,18 @@ void show_in_use_item_as(App& app, const std::string& marker, const std::string&
     list.insert_item(-1, title, picture);
 }
 
+// The old copy the store cleared from the home title of the box in use
+// leaves no row behind.
+void forget_copy_cleared_at_home(App& app, const std::string& home) {
+    ui::ListView& list = *app.w.超级列表框我的箱子;
+    for (int item = 0; item < list.item_count(); ++item) {
+        if (!shows_in_use(list, item) && store::same_title(list.get_item_title(item), home)) {
+            list.delete_item(item);
+            return;
+        }
+    }
+}
+
 void show_marker(App& app, const std::string& marker) {
     app.state.paths[in_use_marker] = marker;
     show_in_use_marker(app);
@@ -50,6 +62,7 @@ void show_marker(App& app, const std::string& marker) {
 // The lists, the status bar and the message say what the store did.
 void show_swap(App& app, ui::ListView& list, const std::string& previous, const std::string& title,
                bool chosen_is_my_box, const store::SwapOutcome& outcome) {
+    if (outcome.cleared_copy_at_home) forget_copy_cleared_at_home(app, outcome.home);
     switch (outcome.result) {
         case store::SwapResult::swapped:
             // The previous box first: the chosen one may share its title in
@@ -78,13 +91,13 @@ void show_swap(App& app, ui::ListView& list, const std::string& previous, const 
                 show_in_use_item_as(app, previous, outcome.marker, in_use_picture);
                 show_marker(app, outcome.marker);
             }
-            messages::show(messages::swap_move_failed());
+            messages::show(messages::swap_move_failed(outcome.reason));
             return;
         case store::SwapResult::stranded:
             show_in_use_item_as(app, previous, outcome.home, ordinary_picture);
             show_marker(app, outcome.marker);
-            messages::show(messages::swap_rollback_failed(outcome.home,
-                                                          store::my_box_file(app.state.places(), outcome.home)));
+            messages::show(messages::swap_rollback_failed(
+                outcome.home, store::my_box_file(app.state.places(), outcome.home), outcome.reason));
             return;
     }
 }

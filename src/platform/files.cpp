@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "platform/fault_seam.h"
+#include "platform/file_names.h"
 #include "platform/native_files.h"
 
 namespace kistvar {
@@ -71,6 +72,14 @@ bool write_parts(std::intptr_t file, std::string_view path, const std::vector<st
     return true;
 }
 
+// Runs a clean-up after a failure, keeping that failure's reason.
+template <class CleanUp>
+void clean_up_after_failure(CleanUp clean_up) {
+    const std::uint32_t reason = native::last_error_code();
+    clean_up();
+    native::restore_error_code(reason);
+}
+
 // Opens a fresh temporary file beside `path`. A name already taken (a
 // leftover of a crash, say) is stepped over; when crashes have left every name
 // taken, the leftovers are ours and hold nothing the old or new file lacks, so
@@ -79,11 +88,12 @@ std::intptr_t open_temporary_beside(std::string_view path, std::string& temporar
     constexpr int names = 100;
     for (int pass = 0; pass < 2; ++pass) {
         for (int serial = 1; serial <= names; ++serial) {
-            temporary = std::string(path) + ".kistvar-tmp-" + std::to_string(serial);
+            temporary = with_ending_that_fits(path, ".kistvar-tmp-" + std::to_string(serial));
             if (!seam_allows(FileCall::open_for_write, temporary)) return 0;
             if (std::intptr_t file = native::open_for_write(temporary, true)) return file;
             native::DirectoryEntry taken;
-            std::intptr_t probe = native::find_first(temporary, taken);
+            std::intptr_t probe = 0;
+            clean_up_after_failure([&] { probe = native::find_first(temporary, taken); });
             if (probe == 0) return 0;  // not taken, so the folder itself refuses
             native::find_close(probe);
             // A leftover held open (a writer still at work) or read-only stays.
@@ -155,14 +165,23 @@ bool copy_file(std::string_view source, std::string_view target) {
 bool move_file(std::string_view source, std::string_view target) {
     if (seam_allows(FileCall::move_file, source) && native::move_file(source, target)) return true;
     if (!copy_file(source, target)) return false;
-    // The copy is in place; a source that will not go away leaves two
-    // copies, which loses nothing.
-    delete_file(source);
-    return true;
+    if (delete_file(source)) return true;
+    // A source that will not go away (read-only, held open) would leave two
+    // copies to go their own ways: the copy goes again, around the seam as
+    // every clean-up does.
+    clean_up_after_failure([&] {
+        native::make_writable(target);
+        native::delete_file(target);
+    });
+    return false;
 }
 
 bool rename_file(std::string_view old_path, std::string_view new_path) {
     return seam_allows(FileCall::move_file, old_path) && native::move_file(old_path, new_path);
+}
+
+bool rename_over(std::string_view old_path, std::string_view new_path) {
+    return seam_allows(FileCall::replace_file, old_path) && native::replace_file(old_path, new_path);
 }
 
 bool delete_file(std::string_view path) {
@@ -216,7 +235,8 @@ bool found_file_facts(const SearchHandle& handle, FileFacts& facts) {
     return true;
 }
 
-bool write_file_atomically(std::string_view path, std::string_view bytes, bool replace_existing) {
+bool write_file_atomically(std::string_view path, std::string_view bytes, bool replace_existing,
+                           FileFacts* written) {
     if (path.empty()) return false;
     std::string temporary;
     std::intptr_t file = open_temporary_beside(path, temporary);
@@ -224,6 +244,8 @@ bool write_file_atomically(std::string_view path, std::string_view bytes, bool r
 
     bool done = write_parts(file, temporary, {bytes}) && seam_allows(FileCall::flush_to_disk, temporary) &&
                 native::flush_to_disk(file);
+    if (done && written != nullptr && !native::open_file_facts(file, written->size, written->last_write))
+        *written = {};  // unknown: nothing counts as older
     done = close_file_reporting(file, temporary) && done;
     if (done) {
         done = replace_existing
@@ -232,7 +254,7 @@ bool write_file_atomically(std::string_view path, std::string_view bytes, bool r
     }
     // Clearing up bypasses the seam: a test's one injected failure must not
     // also leave a temporary file behind.
-    if (!done) native::delete_file(temporary);
+    if (!done) clean_up_after_failure([&] { native::delete_file(temporary); });
     return done;
 }
 

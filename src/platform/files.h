@@ -50,12 +50,16 @@ void end_find_file(SearchHandle& handle);
 bool create_folder(std::string_view path);
 // Replaces an existing target. Copying a file onto itself fails and changes nothing.
 bool copy_file(std::string_view source, std::string_view target);
-// Rename; if that fails, copy (replacing) and delete the source. True when the
-// rename or the copy succeeded.
+// Rename; if that fails, copy (replacing) and delete the source. A source that
+// cannot be deleted takes the copy back: the move fails rather than leave the
+// file in two places.
 bool move_file(std::string_view source, std::string_view target);
 // Rename of one file, no fallback: fails when the target exists or the source
 // is missing or a folder.
 bool rename_file(std::string_view old_path, std::string_view new_path);
+// Rename over the target, in one step, whether it exists or not; fails across
+// volumes and onto a read-only file.
+bool rename_over(std::string_view old_path, std::string_view new_path);
 bool delete_file(std::string_view path);
 // Deletes the way Explorer does: into the Recycle Bin, without a question or
 // any window. A volume with no Recycle Bin (removable and network drives)
@@ -92,10 +96,13 @@ bool file_facts(std::string_view path, FileFacts& facts);
 // look-ups); false when no search is open.
 bool found_file_facts(const SearchHandle& handle, FileFacts& facts);
 
-// Writes the bytes to a temporary file beside `path` and replaces `path` with
-// it in one step, so a crash or a full disk leaves the old file or the new one,
-// never a half file. `replace_existing` false makes it fail (and leave nothing
-// behind) when `path` already exists.
-bool write_file_atomically(std::string_view path, std::string_view bytes, bool replace_existing = true);
+// Writes the bytes to a temporary file beside `path` (its name, cut to fit,
+// and ".kistvar-tmp-<n>") and replaces `path` with it in one step, so a crash
+// or a full disk leaves the old file or the new one, never a half file.
+// `replace_existing` false makes it fail (and leave nothing behind) when
+// `path` already exists. `written`, when given, gets the facts of the file as
+// written, without another look-up (zeros when the system does not say).
+bool write_file_atomically(std::string_view path, std::string_view bytes, bool replace_existing = true,
+                           FileFacts* written = nullptr);
 
 }  // namespace kistvar

@@ -40,6 +40,8 @@ bool make_writable(std::string_view path);  // clears read-only; fails on a fold
 // Sequential writing. open_for_write creates or truncates with no sharing.
 std::intptr_t open_for_write(std::string_view path, bool must_be_new);
 bool write_bytes(std::intptr_t file, std::string_view bytes);
+// The size and last-write time of an open file, as a search reports them.
+bool open_file_facts(std::intptr_t file, std::uint64_t& size, std::uint64_t& last_write);
 bool flush_to_disk(std::intptr_t file);
 bool close_file(std::intptr_t file);
 
@@ -50,6 +52,10 @@ bool read_file(std::string_view path, std::string& bytes, std::uint64_t limit = 
 std::string last_error_text();
 // Whether that failure was for want of the file or of a folder on its path.
 bool last_error_was_missing();
+// The last failure as a code, and that code made the last failure again: a
+// clean-up call after a failure must not replace the reason given for it.
+std::uint32_t last_error_code();
+void restore_error_code(std::uint32_t code);
 // Makes last_error_text() tell of an input/output error: a failure the fault
 // seam makes up reads to the user like one the disk reports.
 void note_io_error();

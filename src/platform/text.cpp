@@ -177,6 +177,25 @@ int compare_text(std::string_view a, std::string_view b, bool case_sensitive) {
     return a.size() == b.size() ? 0 : a.size() < b.size() ? -1 : 1;
 }
 
+char32_t next_code_point(std::string_view text, std::size_t& at) {
+    const auto lead = static_cast<std::uint8_t>(text[at]);
+    const std::size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3
+                             : (lead >> 3) == 0x1E ? 4 : 0;
+    bool valid = length != 0 && at + length <= text.size();
+    char32_t point = length == 1 ? lead : length == 2 ? lead & 0x1F : length == 3 ? lead & 0x0F : lead & 0x07;
+    for (std::size_t k = 1; valid && k < length; ++k) {
+        const auto next = static_cast<std::uint8_t>(text[at + k]);
+        valid = (next & 0xC0) == 0x80;
+        point = (point << 6) | (next & 0x3F);
+    }
+    if (!valid) {
+        ++at;
+        return 0xDC00 + lead;
+    }
+    at += length;
+    return point;
+}
+
 std::string to_text(long long number) { return std::to_string(number); }
 
 std::string to_text_from_bytes(std::string_view bytes) {

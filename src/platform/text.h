@@ -24,6 +24,11 @@ std::vector<std::string> split_text(std::string_view text, std::string_view deli
 // Negative, 0 or positive; case-insensitive folds ASCII letters only.
 int compare_text(std::string_view a, std::string_view b, bool case_sensitive);
 
+// The code point that starts at byte `at`, stepping past it. A byte that
+// starts no valid sequence stands for itself as U+DC80..U+DCFF (a lone low
+// surrogate), so it never equals a character.
+char32_t next_code_point(std::string_view text, std::size_t& at);
+
 std::string to_text(long long number);
 // Bytes up to the first zero byte, or all of them.
 std::string to_text_from_bytes(std::string_view bytes);

@@ -25,8 +25,9 @@ Outcome new_box(const Places& places);
 Outcome rename_my_box(const Places& places, std::string_view old_title, std::string_view new_title);
 Outcome rename_saved_box(const Places& places, std::string_view old_title, std::string_view new_title);
 // The box in use has no file of its own (it is the stash file): only the
-// marker changes, in MYBOX.ini at once, and the next swap puts the box back
-// into MYBOX under the new title. `title` of the outcome is the new marker.
+// marker changes, in MYBOX.ini at once (failed, and no change, when the file
+// does not take it), and the next swap puts the box back into MYBOX under
+// the new title. `title` of the outcome is the new marker.
 Outcome rename_box_in_use(const Places& places, std::string_view old_title, std::string_view new_title);
 
 // Backs the box up, then deletes its file into the Recycle Bin (for good where

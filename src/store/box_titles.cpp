@@ -2,9 +2,9 @@
 
 #include <array>
 
+#include "platform/file_names.h"
 #include "platform/files.h"
 #include "platform/text.h"
-#include "platform/utf16le_text.h"
 #include "settings/setting_keys.h"
 #include "settings/settings_procedures.h"
 #include "store/reasons.h"
@@ -35,10 +35,10 @@ bool is_device_name(std::string_view name) {
 }
 
 // A file name holds at most 255 UTF-16 units, ".bin" included.
-constexpr std::size_t longest_title = 251;
+constexpr std::size_t longest_title = longest_file_name - box_extension.size();
 
 bool is_too_long(std::string_view name) {
-    return name.size() > longest_title && utf16le::from_utf8(name).size() / 2 > longest_title;
+    return name.size() > longest_title && utf16_units(name) > longest_title;
 }
 
 }  // namespace
@@ -65,9 +65,7 @@ std::vector<std::string> box_titles_in(std::string_view folder, bool skip_stash_
     return titles;
 }
 
-bool same_title(std::string_view a, std::string_view b) {
-    return compare_text(a, b, false) == 0;
-}
+bool same_title(std::string_view a, std::string_view b) { return same_file_name(a, b); }
 
 bool is_reserved_title(std::string_view title) {
     return title == other_box_marker;

@@ -19,8 +19,8 @@ std::string title_of_box_file(std::string_view file_name);
 // `skip_stash_files` leaves out files named like the game's stash files.
 std::vector<std::string> box_titles_in(std::string_view folder, bool skip_stash_files = false);
 
-// Titles name the same file when they differ only in the case of ASCII
-// letters, as on the Windows file systems the boxes live on.
+// Titles name the same file when they differ only in letter case, as on the
+// Windows file systems the boxes live on ("ящик" and "Ящик" too).
 bool same_title(std::string_view a, std::string_view b);
 
 // "别的箱子" stands for the saved-box state and can never be a my box's title.

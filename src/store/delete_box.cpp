@@ -12,8 +12,12 @@ Outcome delete_box(const Places& places, BoxKind kind, std::string_view title) {
     // The box in the stash slot is never deleted.
     if (kind == BoxKind::in_use) return {Result::refused, box_title, {}, {}};
     const std::string file = box_file(places, kind, title);
-    if (Backup backup = back_up_box(places, file, title); backup.failed())
-        return {Result::backup_failed, box_title, {}, backup};
+    if (Backup backup = back_up_box(places, file, title); backup.failed()) {
+        // A box whose file is gone already has nothing to back up or lose:
+        // the delete itself has failed.
+        const bool gone = !file_exists(file) && last_failure_was_missing();
+        return {gone ? Result::failed : Result::backup_failed, box_title, {}, gone ? Backup{} : backup};
+    }
     switch (recycle_file(file)) {
         case recycled: return {Result::done, box_title, {}, {}};
         case no_recycle_bin: return {delete_file(file) ? Result::done : Result::failed, box_title, {}, {}};

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "platform/file_names.h"
 #include "platform/files.h"
 #include "platform/text.h"
 #include "store/backups.h"
@@ -12,11 +13,6 @@
 namespace kistvar::store {
 
 namespace {
-
-// Windows paths: letter case does not tell two files apart.
-bool same_path(std::string_view a, std::string_view b) {
-    return compare_text(a, b, false) == 0;
-}
 
 // Why a dropped box cannot become a my box with this title, or the empty text.
 std::string my_box_title_problem(const Places& places, std::string_view title) {
@@ -31,14 +27,14 @@ Drop read_drop(const Places& places, bool into_my_boxes, std::string_view droppe
     Drop drop;
     drop.source = dropped_files_text;
     // Several files come as paths each ending in "\r\n", so the last piece of
-    // a multi-file drop never ends in ".bin" and the whole drop is refused.
+    // a multi-file drop is never a box file's name and the whole drop is refused.
     std::vector<std::string> pieces = split_text(dropped_files_text, "\\");
     drop.file_name = pieces.empty() ? std::string() : pieces.back();
-    if (right_text(drop.file_name, 4) != ".bin") {
+    if (!is_box_file_name(drop.file_name)) {
         drop.result = DropResult::not_one_box;
         return drop;
     }
-    drop.title = left_text(drop.file_name, static_cast<long long>(text_length(drop.file_name)) - 4);
+    drop.title = title_of_box_file(drop.file_name);
     // "CON.bin" names the console device, not a file: no question about a
     // file to replace, just the reason.
     drop.reason = box_name_problem(drop.title);
@@ -49,7 +45,7 @@ Drop read_drop(const Places& places, bool into_my_boxes, std::string_view droppe
     }
     const std::string folder = into_my_boxes ? my_boxes_folder(places) : places.box_folder;
     drop.destination = folder + "\\" + drop.title + ".bin";
-    if (same_path(drop.destination, dropped_files_text)) drop.result = DropResult::in_place;
+    if (same_file_name(drop.destination, dropped_files_text)) drop.result = DropResult::in_place;
     return drop;
 }
 

@@ -12,7 +12,7 @@ namespace kistvar::store {
 
 enum class DropResult {
     importable,
-    not_one_box,  // not a single file ending in ".bin"
+    not_one_box,  // not a single box file (a name ending in ".bin", in any letter case)
     refused,      // its title cannot be a box's here; `reason` says why
     in_place,     // dropped where it already lies: the box is in the library already
 };

@@ -1,7 +1,7 @@
 #include "store/places.h"
 
 #include "platform/files.h"
-#include "platform/text.h"
+#include "platform/file_names.h"
 
 namespace kistvar::store {
 
@@ -35,7 +35,7 @@ void make_my_boxes_folder(const Places& places) {
 bool same_folder(std::string_view a, std::string_view b) {
     while (a.ends_with('\\')) a.remove_suffix(1);
     while (b.ends_with('\\')) b.remove_suffix(1);
-    return compare_text(a, b, false) == 0;
+    return same_file_name(a, b);
 }
 
 }  // namespace kistvar::store

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "language/language.h"
+#include "platform/files.h"
 #include "settings/path_table.h"
 
 namespace kistvar::store::reasons {
@@ -24,6 +25,11 @@ inline std::string title_taken(std::string_view title) { return text(Text::title
 inline std::string box_file_missing() { return std::string(text(Text::box_file_missing_reason)); }
 inline std::string in_use_title(std::string_view title) {
     return text(Text::in_use_title_reason, {{"title", title}});
+}
+// The settings file did not take the in-use marker, for the reason of the
+// last file call that failed.
+inline std::string marker_not_stored(std::string_view settings_file) {
+    return text(Text::settings_unwritable_reason, {{"path", settings_file}, {"reason", last_failure_reason()}});
 }
 
 }  // namespace kistvar::store::reasons

@@ -2,6 +2,7 @@
 // so that a change of letter case alone stays possible.
 #include <string>
 
+#include "platform/file_names.h"
 #include "platform/files.h"
 #include "settings/settings_procedures.h"
 #include "store/box_editing.h"
@@ -24,7 +25,7 @@ Outcome renamed(std::string_view new_title) { return {Result::done, std::string(
 // there by a failure is listed, not hidden.
 Outcome change_letter_case(std::string_view old_title, const std::string& old_file, std::string_view new_title,
                            const std::string& new_file) {
-    const std::string step = new_file.substr(0, new_file.size() - 4) + ".kistvar-case.bin";
+    const std::string step = with_ending_that_fits(new_file.substr(0, new_file.size() - 4), ".kistvar-case.bin");
     if (rename_file(old_file, step)) {
         if (rename_file(step, new_file)) return renamed(new_title);
         rename_file(step, old_file);
@@ -66,9 +67,8 @@ Outcome rename_box_in_use(const Places& places, std::string_view old_title, std:
         if (is_reserved_title(new_title)) return refused(old_title, reasons::reserved_title());
         if (file_exists(my_box_file(places, new_title))) return refused(old_title, reasons::title_taken(new_title));
     }
-    // The marker in memory changes even when the file did not take it: the
-    // window's destroy step writes it again.
-    write_in_use_marker(places.settings_file, new_title);
+    if (!write_in_use_marker(places.settings_file, new_title))
+        return {Result::failed, std::string(old_title), reasons::marker_not_stored(places.settings_file), {}};
     return renamed(new_title);
 }
 

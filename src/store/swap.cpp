@@ -6,6 +6,7 @@
 #include "settings/settings_procedures.h"
 #include "store/backups.h"
 #include "store/box_titles.h"
+#include "store/reasons.h"
 
 namespace kistvar::store {
 
@@ -37,38 +38,72 @@ std::optional<Backup> back_up_before_swap(const Places& places, std::string_view
     return std::nullopt;
 }
 
+// A my box that entered the slot by a copy whose source could not be deleted
+// (read-only; older versions let it stay) left its old copy at its home
+// title. The slot holds the box as the game has kept it since, so the old
+// copy is backed up and cleared away to let the box go home. A file there
+// that is not read-only is another box, and stays.
+bool clear_copy_left_at_home(const Places& places, const std::string& home) {
+    const std::string target = my_box_file(places, home);
+    SearchHandle search;
+    if (find_file(target, attribute_read_only, false, search).empty()) return false;
+    end_find_file(search);
+    return !back_up_box(places, target, home).failed() && make_writable(target) && delete_file(target);
+}
+
 // Puts the box in use into MYBOX. Renamed, never copied: a rename never
 // replaces a file, while the copy fallback of move_file would replace a box
 // that a search failed to see. Why it failed is asked only afterwards, so a
 // swap searches nothing in MYBOX (under Wine every search there reads the
 // whole folder).
-SwapResult send_box_in_use_home(const Places& places, const std::string& home) {
+SwapResult send_box_in_use_home(const Places& places, const std::string& home, bool& cleared) {
     const std::string slot = stash_file(places), target = my_box_file(places, home);
     if (rename_file(slot, target)) return SwapResult::swapped;
-    if (file_exists(target)) return SwapResult::home_taken;
+    if (file_exists(target)) {
+        cleared = clear_copy_left_at_home(places, home);
+        return cleared && rename_file(slot, target) ? SwapResult::swapped : SwapResult::home_taken;
+    }
     // A box folder made after the start (a first run does so) has no MYBOX
     // yet; the box in use needs it to go home.
     if (create_folder(my_boxes_folder(places)) && rename_file(slot, target)) return SwapResult::swapped;
     return SwapResult::home_unreachable;
 }
 
+// A my box enters the slot moved, never copied: its file must not stay in
+// MYBOX as a second copy to go its own way. The player owns the box, so a
+// read-only attribute that would keep it there is cleared first. A saved
+// box's copy in the slot (backed up, there to be overwritten) is replaced in
+// one step, so that a move that fails halfway leaves it as it was.
+bool move_in_my_box(const Places& places, std::string_view title) {
+    const std::string box = my_box_file(places, title), slot = stash_file(places);
+    make_writable(box);
+    if (places.marker == other_box_marker && rename_over(box, slot)) return true;
+    return move_file(box, slot);
+}
+
 // The chosen box could not take the slot. The box that went home returns to
 // it, named again first if the marker had moved on, so marker and files
 // agree as before. If even that fails it stays in MYBOX as an ordinary box
 // and the stash slot holds no box of the library.
+// MYBOX.ini may refuse the marker on the way back too; the outcome then says
+// why, as the marker in memory and the files no longer agree with it.
 SwapOutcome undo_swap(const Places& places, const std::string& home, bool marker_moved_on) {
     const std::string& previous = places.marker;
     if (previous == other_box_marker) {
         // The slot still holds the copy it held.
-        if (marker_moved_on) write_in_use_marker(places.settings_file, other_box_marker);
-        return {SwapResult::put_back, previous, home, {}};
+        SwapOutcome outcome{SwapResult::put_back, previous, home, {}, {}};
+        if (marker_moved_on && !write_in_use_marker(places.settings_file, other_box_marker))
+            outcome.reason = reasons::marker_not_stored(places.settings_file);
+        return outcome;
     }
     const std::string back_under = marker_moved_on ? home : previous;
     if ((!marker_moved_on || write_in_use_marker(places.settings_file, home)) &&
         move_file(my_box_file(places, home), stash_file(places)))
-        return {SwapResult::put_back, back_under, home, {}};
-    write_in_use_marker(places.settings_file, other_box_marker);
-    return {SwapResult::stranded, std::string(other_box_marker), home, {}};
+        return {SwapResult::put_back, back_under, home, {}, {}};
+    SwapOutcome outcome{SwapResult::stranded, std::string(other_box_marker), home, {}, {}};
+    if (!write_in_use_marker(places.settings_file, other_box_marker))
+        outcome.reason = reasons::marker_not_stored(places.settings_file);
+    return outcome;
 }
 
 }  // namespace
@@ -92,22 +127,27 @@ SwapOutcome swap(const Places& places, std::string_view title, bool chosen_is_my
     const bool previous_is_my_box = previous != other_box_marker;
     const std::string home = previous_is_my_box ? home_title_of(places) : std::string();
     if (std::optional<Backup> failed = back_up_before_swap(places, title, chosen_is_my_box))
-        return {SwapResult::backup_failed, previous, home, *failed};
+        return {SwapResult::backup_failed, previous, home, *failed, {}};
+    bool cleared = false;
     if (previous_is_my_box)
-        if (SwapResult result = send_box_in_use_home(places, home); result != SwapResult::swapped)
-            return {result, previous, home, {}};
+        if (SwapResult result = send_box_in_use_home(places, home, cleared); result != SwapResult::swapped)
+            return {result, previous, home, {}, {}, cleared};
 
     const std::string next = chosen_is_my_box ? std::string(title) : std::string(other_box_marker);
     const bool named = next == previous || write_in_use_marker(places.settings_file, next);
     // A my box moves into the slot; a saved box is a template and is copied.
-    const bool put_in = named && (chosen_is_my_box ? move_file(my_box_file(places, title), stash_file(places))
+    const bool put_in = named && (chosen_is_my_box ? move_in_my_box(places, title)
                                                    : copy_file(saved_box_file(places, title), stash_file(places)));
-    if (!put_in) return undo_swap(places, home, named && next != previous);
+    if (!put_in) {
+        SwapOutcome undone = undo_swap(places, home, named && next != previous);
+        undone.cleared_copy_at_home = cleared;
+        return undone;
+    }
     // A copy and a move keep the read-only attribute, and a read-only slot
     // would stop the game saving and every later swap. Should this fail, the
     // swap still stands: no box is at risk.
     make_writable(stash_file(places));
-    return {SwapResult::swapped, next, home, {}};
+    return {SwapResult::swapped, next, home, {}, {}, cleared};
 }
 
 }  // namespace kistvar::store

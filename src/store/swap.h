@@ -23,6 +23,10 @@ struct SwapOutcome {
     std::string marker;  // the in-use marker now
     std::string home;    // the title the box that was in use went home under; empty when none was
     Backup backup;       // backup_failed: the backup that could not be written
+    std::string reason;  // put_back, stranded: why MYBOX.ini could not take the marker back; empty when it did
+    // An old read-only copy of the box in use, left at its home title, was
+    // backed up and cleared away so that the box could go home.
+    bool cleared_copy_at_home = false;
 };
 
 // Swaps the box titled `title` (a my box, or a saved box) into the slot of

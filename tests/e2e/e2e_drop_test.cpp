@@ -63,7 +63,7 @@ TEST_F(Drop, TwoFilesAreRefusedAndNeitherIsCopied) {
 }
 
 TEST_F(Drop, AFileThatIsNotABoxIsRefused) {
-    driver->drop_files(mine(), {outside_box("notes.BIN", "x")});
+    driver->drop_files(mine(), {outside_box("notes.txt", "x")});
     auto messages = shown_messages();
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, "只接受单个  *.bin  公共箱子文件");

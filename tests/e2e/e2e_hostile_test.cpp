@@ -189,6 +189,39 @@ TEST_F(Hostile, SwappingReadOnlyBoxesInAndOutLosesNoContent) {
     hostile::set_read_only(saved_box("S"), false);
 }
 
+// A read-only my box is moved into the slot, not copied: a copy left in
+// MYBOX would go its own way beside the slot's, and stop every later swap.
+// One an older version left so is backed up and cleared when the box goes
+// home: the slot holds the box as the game has kept it since.
+TEST_F(Hostile, AReadOnlyMyBoxIsMovedIntoTheSlotAndAnOldCopyLeftBehindIsCleared) {
+    put_stash("copy of S, played on");
+    put_my_box("T", "content of T");
+    put_saved_box("S", "template S");
+    hostile::set_read_only(my_box("T"), true);
+    write_settings("别的箱子");
+    start();
+
+    swap_by_button(mine(), "T");
+    EXPECT_EQ(message_texts(), Strings{"置换箱子  T  成功！  ^_^"});
+    EXPECT_EQ(content_of(stash()), "content of T");
+    EXPECT_EQ(hostile::names_in(my_boxes_folder), Strings{});
+
+    // As an older version left it: the game has played on in the slot.
+    put(stash(), "content of T, played on");
+    put_my_box("T", "content of T");
+    hostile::set_read_only(my_box("T"), true);
+    driver->click(*w().超级按钮刷新);
+    swap_by_button(saved(), "S");
+    EXPECT_EQ(message_texts(), Strings{"置换箱子  S  成功！  ^_^"});
+    EXPECT_EQ(content_of(my_box("T")), "content of T, played on");
+    EXPECT_EQ(items(mine()), (Items{{"T", 0}}));
+    Strings backed_up;
+    for (const auto& [name, bytes] : hostile::snapshot({{"backups", box_folder + "\\备份"}}))
+        backed_up.push_back(test::box_tag(bytes));
+    std::sort(backed_up.begin(), backed_up.end());
+    EXPECT_EQ(backed_up, (Strings{"content of T", "content of T", "copy of S, played on"}));
+}
+
 // A copy or a move keeps the read-only attribute; the slot must not.
 TEST_F(Hostile, WhateverEntersTheSlotIsLeftWritable) {
     put_stash("content of M");
@@ -413,6 +446,93 @@ TEST_F(Hostile, ASearchWhileTheOptionsPageShowsCoversEveryBox) {
     run_search();
     EXPECT_EQ(contents.summary(), "7 item(s) found in 7 box(es)");
     EXPECT_EQ(contents.shown_rows().size(), 7u);
+}
+
+// --- Titles as long as a file name allows ------------------------------------------------
+
+// 251 units and ".bin" fill a file name: every name the program makes beside
+// such a box (its backups, temporary files, the step of a change of letter
+// case) must still fit.
+TEST_F(Hostile, TheLongestTitlesAreBackedUpSwappedCopiedRenamedAndDeleted) {
+    const std::string x(251, 'x'), z(251, 'z'), dropped(251, 'w');
+    const std::string z_renamed = std::string(250, 'z') + "Z";
+    put_stash("content of M");
+    put_my_box(x, "content of x");
+    write_settings("M");
+    start();
+    TempFolder outside;
+    put(outside / (dropped + ".bin"), "dropped w");
+
+    swap_by_button(mine(), x);
+    swap_by_button(mine(), "M");
+    save_as(mine(), x, z);
+    rename_from_menu(saved(), z, z_renamed);
+    driver->drop_files(saved(), {outside / (dropped + ".bin")});
+    driver->answer_message_box(result_ok);  // replace
+    driver->drop_files(saved(), {outside / (dropped + ".bin")});
+    driver->answer_message_box(result_ok);  // delete
+    select(mine(), x);
+    driver->click(*w().超级按钮删除);
+
+    for (const std::string& text : message_texts()) EXPECT_EQ(text.find("失败"), std::string::npos) << text;
+    EXPECT_EQ(content_of(stash()), "content of M");
+    EXPECT_FALSE(hostile::exists(my_box(x)));
+    EXPECT_EQ(hostile::names_in(box_folder), (Strings{"MYBOX", dropped + ".bin", z_renamed + ".bin", "备份"}));
+    EXPECT_EQ(content_of(saved_box(z_renamed)), "content of x");
+    EXPECT_EQ(content_of(saved_box(dropped)), "dropped w");
+    // The swaps' backups of x and M, the delete's of x, and the replaced w.
+    Strings backed_up;
+    for (const auto& [name, bytes] : hostile::snapshot({{"backups", box_folder + "\\备份"}}))
+        backed_up.push_back(test::box_tag(bytes));
+    std::sort(backed_up.begin(), backed_up.end());
+    EXPECT_EQ(backed_up, (Strings{"content of M", "content of x", "content of x", "dropped w"}));
+}
+
+// --- Titles that name one file --------------------------------------------------------------
+
+// The file system takes "ящик" and "Ящик" for one name, as it does "box" and
+// "BOX": a title the box in use has in another letter case is refused.
+TEST_F(Hostile, TitlesThatDifferOnlyInLetterCaseBeyondAsciiNameOneBox) {
+    put_stash("content of Ящик");
+    put_my_box("b", "content of b");
+    write_settings("Ящик");
+    start();
+    TempFolder outside;
+    put(outside / "ящик.bin", "dropped ящик");
+
+    rename_from_menu(mine(), "b", "ящик");
+    driver->drop_files(mine(), {outside / "ящик.bin"});
+    EXPECT_EQ(message_texts(), (Strings{"重命名箱子  b  失败！  ToT\r\n\r\n名称  ящик  是正在使用的箱子。",
+                                        "导入箱子  ящик  失败！  ToT\r\n\r\n名称  ящик  是正在使用的箱子。"}));
+    EXPECT_EQ(hostile::names_in(my_boxes_folder), Strings{"b.bin"});
+
+    swap_by_button(mine(), "b");
+    EXPECT_EQ(message_texts(), Strings{"置换箱子  b  成功！  ^_^"});
+    EXPECT_EQ(content_of(my_box("Ящик")), "content of Ящик");
+}
+
+// A box dropped over one of its title replaces it: the list keeps one row
+// for the one file, the existing one, selected.
+TEST_F(Hostile, ADropThatReplacesABoxSelectsItsRowInsteadOfAddingOne) {
+    put_stash("content of M");
+    put_saved_box("S", "template S");
+    put_saved_box("U", "template U");
+    write_settings("M");
+    start();
+    TempFolder outside;
+    put(outside / "S.bin", "dropped S");
+    put(outside / "s.bin", "dropped s");
+
+    for (const char* name : {"S.bin", "s.bin"}) {
+        SCOPED_TRACE(name);
+        driver->answer_message_box(result_ok);  // replace
+        driver->drop_files(saved(), {outside / name});
+        EXPECT_EQ(message_texts(), Strings{"已经有相同名字的文件存在，是否覆盖？"});
+        EXPECT_EQ(titles(saved()), (Strings{"S", "U"}));
+        EXPECT_EQ(saved().selected_item(), index_of(saved(), "S"));
+    }
+    EXPECT_EQ(hostile::names_in(box_folder), (Strings{"MYBOX", "S.bin", "U.bin", "备份"}));
+    EXPECT_EQ(content_of(saved_box("S")), "dropped s");
 }
 
 // --- Unwritable settings and readme -------------------------------------------------------

@@ -175,15 +175,21 @@ public:
 
     // Starts the copy and waits up to 30 s for the window; nullptr when none came.
     HWND start_and_wait_for(const std::wstring& title, const std::string& working_folder = {}) {
-        EXPECT_TRUE(copied_) << "kistvar.exe is built beside the tests folder";
-        STARTUPINFOW startup{};
-        startup.cb = sizeof startup;
-        std::wstring command = L"\"" + copy_ + L"\"";
-        if (!CreateProcessW(copy_.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                            working_folder.empty() ? nullptr : win32::widen(working_folder).c_str(), &startup,
-                            &process_))
-            return nullptr;
+        if (!launch(process_, working_folder)) return nullptr;
         return wait_for(title);
+    }
+    // Starts the copy once more beside the running one: its exit code once it
+    // has ended within 30 s; nothing when it has not (it is ended then).
+    std::optional<DWORD> start_another() {
+        PROCESS_INFORMATION other{};
+        if (!launch(other, {})) return std::nullopt;
+        const bool ended = WaitForSingleObject(other.hProcess, 30000) == WAIT_OBJECT_0;
+        DWORD code = 1234;
+        if (ended) GetExitCodeProcess(other.hProcess, &code);
+        if (!ended) TerminateProcess(other.hProcess, 99);
+        CloseHandle(other.hThread);
+        CloseHandle(other.hProcess);
+        return ended ? std::optional<DWORD>(code) : std::nullopt;
     }
     HWND wait_for(const std::wstring& title) const {
         for (int waited = 0; waited < 300; ++waited) {
@@ -209,6 +215,15 @@ public:
     TempFolder folder;
 
 private:
+    bool launch(PROCESS_INFORMATION& process, const std::string& working_folder) {
+        EXPECT_TRUE(copied_) << "kistvar.exe is built beside the tests folder";
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        std::wstring command = L"\"" + copy_ + L"\"";
+        return CreateProcessW(copy_.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                              working_folder.empty() ? nullptr : win32::widen(working_folder).c_str(), &startup,
+                              &process) != FALSE;
+    }
     void close_handles() {
         CloseHandle(process_.hThread);
         CloseHandle(process_.hProcess);
@@ -266,6 +281,23 @@ TEST(UnreadableSettings, CancelEndsTheProgramWithCodeZeroWritingNothing) {
     CloseHandle(lock);
     EXPECT_EQ(read_on_disk(settings), "[状态]\r\n正在使用=别的箱子\r\n");
     EXPECT_FALSE(exists_on_disk(program.folder / "说明.txt"));
+}
+
+// A second start of the same copy brings the running window back to the
+// front and ends; a copy in another folder (its own MYBOX.ini) runs beside it.
+TEST(SecondStart, BringsTheRunningWindowToTheFrontAndEnds) {
+    ProgramCopy program, elsewhere;
+    for (const ProgramCopy* copy : {&program, &elsewhere})
+        write_on_disk(copy->folder / "MYBOX.ini", "[状态]\r\n正在使用=别的箱子\r\n");
+    const std::wstring title = L"《火炬之光2》Kistvar  v4.0";
+    HWND window = program.start_and_wait_for(title);
+    ASSERT_NE(window, nullptr) << "the window never showed";
+    ShowWindow(window, SW_MINIMIZE);
+
+    EXPECT_EQ(program.start_another(), 0u);
+    EXPECT_FALSE(IsIconic(window));
+    EXPECT_EQ(GetForegroundWindow(), window);
+    EXPECT_NE(elsewhere.start_and_wait_for(title), nullptr) << "a copy in another folder did not start";
 }
 
 }  // namespace

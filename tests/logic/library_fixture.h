@@ -66,7 +66,8 @@ protected:
     static void fail_moves_and_copies_from(std::initializer_list<std::string> fragments) {
         std::vector<std::string> parts(fragments);
         fault_seam::arm([parts](fault_seam::FileCall call, std::string_view path, std::uint64_t) {
-            if (call != fault_seam::FileCall::move_file && call != fault_seam::FileCall::copy_file) return false;
+            using enum fault_seam::FileCall;
+            if (call != move_file && call != copy_file && call != replace_file) return false;
             for (const auto& part : parts)
                 if (path.find(part) != std::string_view::npos) return true;
             return false;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
 #include "platform/dialogs.h"
 #include "logic/library_fixture.h"
@@ -265,22 +266,31 @@ TEST_F(Delete, QuietStillAsksButSaysNothingAfterwards) {
     EXPECT_EQ(titles(saved()), (std::vector<std::string>{"t"}));
 }
 
+// Nothing is backed up or lost when the file is gone already: the delete
+// itself has failed, and says so as any failed delete does.
 TEST_F(Delete, AFailedDeleteKeepsTheItemAndSaysSo) {
+    const std::pair<const char*, std::function<void()>> causes[] = {
+        {"the Recycle Bin refuses it", [] { fail_recycling(); }},
+        {"the file was removed meanwhile", [this] { std::filesystem::remove(test::native_path(saved_box("s"))); }},
+    };
     put_saved_box("s", "template");
     start_library("别的箱子");
-    select(saved(), "s");
-    fail_recycling();
-    driver->answer_message_box(result_ok);
+    for (const auto& [cause, make_it_fail] : causes) {
+        SCOPED_TRACE(cause);
+        select(saved(), "s");
+        make_it_fail();
+        driver->answer_message_box(result_ok);
 
-    delete_selected();
+        delete_selected();
+        fault_seam::disarm();
 
-    auto dialogs = shown();
-    ASSERT_EQ(dialogs.size(), 2u);
-    EXPECT_EQ(dialogs[1].text, "删除箱子  s  失败！  ToT");
-    EXPECT_EQ(dialogs[1].caption, "错误信息");
-    EXPECT_EQ(dialogs[1].style, 16);
-    EXPECT_EQ(box_on_disk(saved_box("s")), "template");
-    EXPECT_EQ(titles(saved()), (std::vector<std::string>{"s"}));
+        auto dialogs = shown();
+        ASSERT_EQ(dialogs.size(), 2u);
+        EXPECT_EQ(dialogs[1].text, "删除箱子  s  失败！  ToT");
+        EXPECT_EQ(dialogs[1].caption, "错误信息");
+        EXPECT_EQ(dialogs[1].style, 16);
+        EXPECT_EQ(titles(saved()), (std::vector<std::string>{"s"}));
+    }
 }
 
 }  // namespace

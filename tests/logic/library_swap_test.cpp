@@ -294,6 +294,60 @@ TEST_F(Swap, WhenEvenTheWayBackFailsTheMessageSaysWhereThePreviousBoxIs) {
     shown();
 }
 
+// MYBOX.ini takes the marker once and then refuses it: a rename of the box
+// in use fails, and a swap whose way back needs the marker again says, as
+// well as what became of the boxes, that the marker could not be stored.
+TEST_F(Swap, AMarkerThatCannotBeStoredIsReportedWithItsReason) {
+    struct Case {
+        const char* what;
+        const char* previous;
+        int marker_writes;  // MYBOX.ini takes this many, then refuses
+        bool rename;        // the box in use renamed to N, else T swapped in
+        std::string message;
+        const char* stored;
+        const char* marker;  // as the window keeps it
+    } const cases[] = {
+        {"rename", "M", 0, true, "重命名箱子  M  失败！  ToT", "M", "M"},
+        {"put back", "别的箱子", 1, false, "移动箱子失败！  ToT", "T", "别的箱子"},
+        {"stranded", "M", 1, false, "移动箱子失败！  ToT\r\n\r\n原来使用的箱子  M  现在位于：\r\n" + my_box("M"), "T",
+         "别的箱子"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TearDown();
+        std::filesystem::remove_all(test::disk_path(save_folder));
+        SetUp();
+        test::make_folder_on_disk(save_folder);
+        put_stash("the box in the slot");
+        put_my_box("T", "content of T");
+        start_library(c.previous);
+        int writes = 0;
+        fault_seam::arm([&](fault_seam::FileCall call, std::string_view path, std::uint64_t) {
+            using enum fault_seam::FileCall;
+            if (path.find("\\T.bin") != std::string_view::npos)
+                return call == move_file || call == copy_file || call == replace_file;
+            return call == replace_file && path.find("MYBOX.ini") != std::string_view::npos && ++writes > c.marker_writes;
+        });
+        if (c.rename) {
+            driver->focus(mine());
+            driver->answer_popup_menu(w().重命名.get());
+            driver->right_click_item(mine(), index_of(mine(), "M"));
+            shown();
+            driver->finish_label_edit(mine(), "N");
+        } else {
+            select(mine(), "T");
+            swap_selected();
+        }
+        fault_seam::disarm();
+
+        const std::string text = only_message().text;
+        EXPECT_TRUE(text.starts_with(c.message + "\r\n\r\n无法写入设置文件  " + settings_path() + "  ：")) << text;
+        EXPECT_EQ(stored_marker(), c.stored);
+        EXPECT_EQ(app->state.paths[in_use_marker], c.marker);
+        EXPECT_EQ(box_on_disk(my_box("T")), "content of T");
+    }
+}
+
 TEST_F(Swap, AFailedCopyWithNoBoxToPutBackIsShownAndChangesNothing) {
     put_stash("copy of a template");
     put_saved_box("S", "template S");

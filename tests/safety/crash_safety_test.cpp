@@ -24,6 +24,7 @@
 #include "safety/disk_snapshot.h"
 #include "settings/settings_procedures.h"
 #include "stash/stash_reader.h"
+#include "store/backups.h"
 #include "store/box_editing.h"
 #include "store/drop_import.h"
 #include "store/item_moves.h"
@@ -173,11 +174,11 @@ TEST_F(CrashSafety, KillingTheProcessWhileItWritesABoxLeavesAWholeBox) {
 // Each operation of the store, ended after each of its file calls (the
 // program dies: that call and every later one do nothing) or with that one
 // call failing. Every box's content is still in a file that is no temporary
-// one (in the library, the backups or the Recycle Bin), and a single failure
-// leaves no temporary file behind. The item a move or its undo carries is
-// still in one of its two boxes, the item it changed places with there or in
-// a backup, and both boxes read; after a single failure the two boxes hold
-// both items once each.
+// one (in the library, the backups or the Recycle Bin), every backup holds a
+// whole box, and a single failure leaves no temporary file behind. The item a
+// move or its undo carries is still in one of its two boxes, the item it
+// changed places with there or in a backup, and both boxes read; after a
+// single failure the two boxes hold both items once each.
 TEST_F(CrashSafety, EveryStoreOperationStoppedAtAnyFileCallLosesNoBox) {
     const store::Places places{temp / "save", temp / "box", "sharedstash_v2.bin", settings, "M"};
     const std::string elsewhere = temp / "elsewhere";
@@ -225,6 +226,7 @@ TEST_F(CrashSafety, EveryStoreOperationStoppedAtAnyFileCallLosesNoBox) {
              exchanged = store::move_item(places, a, first, s, first).record;
          },
          true},
+        {"back up a box", [&] { store::back_up_box(places, store::my_box_file(places, "A"), "A"); }},
     };
     headless::set_recycle_folder(temp / "recycle");
     for (const Operation& operation : operations) {
@@ -245,6 +247,9 @@ TEST_F(CrashSafety, EveryStoreOperationStoppedAtAnyFileCallLosesNoBox) {
                 std::set<std::string> kept;
                 for (const auto& [path, content] : disk.files) {
                     if (!safety::is_temporary_name(path)) kept.insert(content);
+                    if (path.starts_with(test::native_path(store::backups_folder(places)))) {
+                        EXPECT_TRUE(stash::read_stash(content).readable()) << path << " holds a part of a box";
+                    }
                     if (!dies) {
                         EXPECT_FALSE(safety::is_temporary_name(path)) << path << " left behind";
                     }

@@ -68,6 +68,37 @@ TEST_F(MessageBoxTest, ShowsTheTextAndCaptionItWasGiven) {
     EXPECT_EQ(shown[0].caption, "提示信息");
 }
 
+// A title with no space in it cannot wrap: one too wide for the screen is
+// shortened in its middle with "…", so that the box stays on the screen.
+TEST_F(MessageBoxTest, ALongTitleIsShortenedInItsMiddleToKeepTheBoxOnTheScreen) {
+    auto repeated = [](std::string_view piece, int times) {
+        std::string text;
+        for (int i = 0; i < times; ++i) text += piece;
+        return text;
+    };
+    const std::string titles[] = {"first" + repeated("x", 241) + "last", "首" + repeated("箱", 249) + "尾"};
+    for (const std::string& title : titles) {
+        const std::string text = "置换箱子  " + title + "  成功！  ^_^";
+        std::string text_seen;
+        RECT box{};
+        DialogWindowProbe probe([&](HWND dialog) {
+            text_seen = message_box_text(dialog);
+            GetWindowRect(dialog, &box);
+        });
+        message_box(text, style_information, "提示信息");
+        ASSERT_TRUE(probe.looked());
+        EXPECT_GE(box.left, 0) << text_seen;
+        EXPECT_LE(box.right, GetSystemMetrics(SM_CXSCREEN)) << text_seen;
+        EXPECT_TRUE(text_seen.starts_with("置换箱子  " + title.substr(0, 12))) << text_seen;
+        EXPECT_TRUE(text_seen.ends_with(title.substr(title.size() - 12) + "  成功！  ^_^")) << text_seen;
+        EXPECT_NE(text_seen.find("…"), std::string::npos) << text_seen;
+        // What the program asked to show is told as it was.
+        const auto shown = take_shown();
+        ASSERT_EQ(shown.size(), 1u);
+        EXPECT_EQ(shown[0].text, text);
+    }
+}
+
 TEST_F(MessageBoxTest, LeftOutCaptionIsTheInformationTitle) {
     std::string caption_seen;
     DialogWindowProbe probe([&](HWND box) { caption_seen = window_text(box); });

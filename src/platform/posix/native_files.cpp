@@ -236,6 +236,15 @@ bool write_bytes(std::intptr_t file, std::string_view bytes) {
     return file != 0 && write_all(fd_of(file), bytes.data(), bytes.size());
 }
 
+bool open_file_facts(std::intptr_t file, std::uint64_t& size, std::uint64_t& last_write) {
+    struct stat info;
+    if (file == 0 || fstat(fd_of(file), &info) != 0) return false;
+    const DirectoryEntry entry = entry_of({}, info);
+    size = entry.size;
+    last_write = entry.last_write;
+    return true;
+}
+
 bool flush_to_disk(std::intptr_t file) {
     return file != 0 && fsync(fd_of(file)) == 0;
 }
@@ -273,6 +282,10 @@ bool read_file(std::string_view path, std::string& bytes, std::uint64_t limit) {
 std::string last_error_text() { return std::strerror(errno); }
 
 bool last_error_was_missing() { return errno == ENOENT || errno == ENOTDIR; }
+
+std::uint32_t last_error_code() { return static_cast<std::uint32_t>(errno); }
+
+void restore_error_code(std::uint32_t code) { errno = static_cast<int>(code); }
 
 void note_io_error() { errno = EIO; }
 

@@ -7,8 +7,10 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string_view>
+#include <utility>
 
 #include "ui/layout.h"
 
@@ -40,6 +42,47 @@ public:
 
 protected:
     HWND window_;
+};
+
+// A control whose window is made only when first needed, by `make_window`
+// (which attaches it). The options page is not seen at start, and making its
+// windows, the drop-down lists above all, is a good part of a start's time.
+// Until then the control keeps what is written to it, and its window takes
+// that on when it is made; asking for the window or the focus makes it.
+template <class Interface>
+class DeferredControl : public NativeControl<Interface> {
+public:
+    explicit DeferredControl(std::function<void()> make_window)
+        : NativeControl<Interface>(nullptr), make_window_(std::move(make_window)) {}
+
+    void attach(HWND window) {
+        this->window_ = window;
+        EnableWindow(window, !disabled_);
+        take_on_kept_state();
+    }
+
+    bool disabled() const override { return this->window_ ? !IsWindowEnabled(this->window_) : disabled_; }
+    void set_disabled(bool disabled) override {
+        if (this->window_)
+            EnableWindow(this->window_, !disabled);
+        else
+            disabled_ = disabled;
+    }
+    std::intptr_t window_handle() const override { return reinterpret_cast<std::intptr_t>(made()); }
+    void set_focus() override { SetFocus(made()); }
+
+protected:
+    // Gives the new window what was written before it existed.
+    virtual void take_on_kept_state() = 0;
+
+private:
+    HWND made() const {
+        if (!this->window_) make_window_();
+        return this->window_;
+    }
+
+    std::function<void()> make_window_;
+    bool disabled_ = false;
 };
 
 inline COLORREF colour_ref(ui::layout::Rgb colour) { return RGB(colour.r, colour.g, colour.b); }

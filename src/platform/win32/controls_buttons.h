@@ -11,23 +11,28 @@
 
 namespace kistvar::win32 {
 
-// A click runs on_click only while the button is enabled.
-template <class Interface>
-class ClickableButton : public NativeControl<Interface> {
+// A click runs on_click only while the button is enabled. `Control` is the
+// NativeControl or DeferredControl of a button interface.
+template <class Control>
+class ClickableButton : public Control {
 public:
-    using NativeControl<Interface>::NativeControl;
+    using Control::Control;
     void on_command(WORD notification) override {
         if (notification == BN_CLICKED && IsWindowEnabled(this->window_) && this->on_click)
             this->on_click();
     }
 };
 
-class Win32PushButton final : public ClickableButton<ui::PushButton> {
+// The options page's buttons: their windows are made with the page.
+class Win32PushButton final : public ClickableButton<DeferredControl<ui::PushButton>> {
 public:
     using ClickableButton::ClickableButton;
+
+private:
+    void take_on_kept_state() override {}
 };
 
-class Win32ImageButton final : public ClickableButton<ui::ImageButton> {
+class Win32ImageButton final : public ClickableButton<NativeControl<ui::ImageButton>> {
 public:
     // The button is an owner-drawn "BUTTON"; `tool_tips` is the window's one tool-tip control.
     Win32ImageButton(HWND button, HWND tool_tips, ButtonPicture picture, std::string_view tool_tip);

@@ -16,46 +16,65 @@ std::string window_text(HWND window) {
     return narrow(text);
 }
 
-std::string Win32EditBox::content() const { return window_text(window_); }
+std::string Win32EditBox::content() const { return window_ ? window_text(window_) : kept_content_; }
 
-void Win32EditBox::set_content(std::string_view text) { SetWindowTextW(window_, widen(text).c_str()); }
-
-Win32ComboBox::Win32ComboBox(HWND combo, const std::vector<ui::layout::ComboItem>& items)
-    : NativeControl(combo) {
-    for (const auto& item : items) {
-        const auto index = SendMessageW(combo, CB_ADDSTRING, 0,
-                                        reinterpret_cast<LPARAM>(widen(language::text(item.text)).c_str()));
-        SendMessageW(combo, CB_SETITEMDATA, static_cast<WPARAM>(index), item.value);
-    }
+void Win32EditBox::set_content(std::string_view text) {
+    if (window_)
+        SetWindowTextW(window_, widen(text).c_str());
+    else
+        kept_content_ = text;
 }
 
-void Win32ComboBox::show_item_texts(const std::vector<ui::layout::ComboItem>& items) {
+void Win32EditBox::take_on_kept_state() {
+    if (!kept_content_.empty()) set_content(std::exchange(kept_content_, {}));
+}
+
+Win32ComboBox::Win32ComboBox(std::function<void()> make_window, const std::vector<ui::layout::ComboItem>& items)
+    : DeferredControl(std::move(make_window)), items_(items) {}
+
+void Win32ComboBox::take_on_kept_state() {
+    for (const auto& item : items_) {
+        const auto index = SendMessageW(window_, CB_ADDSTRING, 0,
+                                        reinterpret_cast<LPARAM>(widen(language::text(item.text)).c_str()));
+        SendMessageW(window_, CB_SETITEMDATA, static_cast<WPARAM>(index), item.value);
+    }
+    set_current_index(kept_index_);
+}
+
+void Win32ComboBox::show_item_texts() {
+    if (!window_) return;
     const int current = current_index();
-    for (std::size_t i = 0; i < items.size(); ++i) {
+    for (std::size_t i = 0; i < items_.size(); ++i) {
         const auto at = static_cast<WPARAM>(i);
         SendMessageW(window_, CB_DELETESTRING, at, 0);
-        SendMessageW(window_, CB_INSERTSTRING, at, reinterpret_cast<LPARAM>(widen(language::text(items[i].text)).c_str()));
-        SendMessageW(window_, CB_SETITEMDATA, at, items[i].value);
+        SendMessageW(window_, CB_INSERTSTRING, at, reinterpret_cast<LPARAM>(widen(language::text(items_[i].text)).c_str()));
+        SendMessageW(window_, CB_SETITEMDATA, at, items_[i].value);
     }
     set_current_index(current);
 }
 
 int Win32ComboBox::current_index() const {
+    if (!window_) return kept_index_;
     const auto index = SendMessageW(window_, CB_GETCURSEL, 0, 0);
     return index == CB_ERR ? -1 : static_cast<int>(index);
 }
 
 void Win32ComboBox::set_current_index(int index) {
     const int clamped = std::clamp(index, -1, item_count() - 1);
-    SendMessageW(window_, CB_SETCURSEL, static_cast<WPARAM>(clamped), 0);
+    if (window_)
+        SendMessageW(window_, CB_SETCURSEL, static_cast<WPARAM>(clamped), 0);
+    else
+        kept_index_ = clamped;
 }
 
 int Win32ComboBox::item_count() const {
+    if (!window_) return static_cast<int>(items_.size());
     return static_cast<int>(SendMessageW(window_, CB_GETCOUNT, 0, 0));
 }
 
 int Win32ComboBox::item_value(int index) const {
     if (index < 0 || index >= item_count()) return -1;
+    if (!window_) return items_[static_cast<std::size_t>(index)].value;
     return static_cast<int>(SendMessageW(window_, CB_GETITEMDATA, static_cast<WPARAM>(index), 0));
 }
 
@@ -76,11 +95,15 @@ LRESULT CALLBACK GroupBox::paint_inside(HWND window, UINT message, WPARAM wparam
 }
 
 bool Win32CheckBox::checked() const {
+    if (!window_) return kept_checked_;
     return SendMessageW(window_, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 void Win32CheckBox::set_checked(bool checked) {
-    SendMessageW(window_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    if (window_)
+        SendMessageW(window_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    else
+        kept_checked_ = checked;
 }
 
 }  // namespace kistvar::win32

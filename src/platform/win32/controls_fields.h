@@ -2,7 +2,9 @@
 // box; and the plain windows that only show text (labels, group boxes).
 #pragma once
 
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/win32/controls_base.h"
@@ -10,31 +12,45 @@
 
 namespace kistvar::win32 {
 
-class Win32EditBox final : public NativeControl<ui::EditBox> {
+// The options page's fields: their windows are made with the page (see DeferredControl).
+class Win32EditBox final : public DeferredControl<ui::EditBox> {
 public:
-    using NativeControl::NativeControl;
+    using DeferredControl::DeferredControl;
     std::string content() const override;
     void set_content(std::string_view text) override;
+
+private:
+    void take_on_kept_state() override;
+    std::string kept_content_;
 };
 
-class Win32ComboBox final : public NativeControl<ui::ComboBox> {
+class Win32ComboBox final : public DeferredControl<ui::ComboBox> {
 public:
-    // Fills the drop-down list with the items, each keeping its value.
-    Win32ComboBox(HWND combo, const std::vector<ui::layout::ComboItem>& items);
+    // The drop-down list will hold the items, each keeping its value.
+    Win32ComboBox(std::function<void()> make_window, const std::vector<ui::layout::ComboItem>& items);
     int current_index() const override;
     void set_current_index(int index) override;
     int item_count() const override;
     int item_value(int index) const override;
     // The items' texts again, in the current language; values and the
-    // selection stay.
-    void show_item_texts(const std::vector<ui::layout::ComboItem>& items);
+    // selection stay. A list not made yet will be made in that language.
+    void show_item_texts();
+
+private:
+    void take_on_kept_state() override;
+    const std::vector<ui::layout::ComboItem>& items_;
+    int kept_index_ = -1;
 };
 
-class Win32CheckBox final : public NativeControl<ui::CheckBox> {
+class Win32CheckBox final : public DeferredControl<ui::CheckBox> {
 public:
-    using NativeControl::NativeControl;
+    using DeferredControl::DeferredControl;
     bool checked() const override;
     void set_checked(bool checked) override;
+
+private:
+    void take_on_kept_state() override { set_checked(std::exchange(kept_checked_, false)); }
+    bool kept_checked_ = false;
 };
 
 // A label: nothing to do but be coloured.

@@ -1,5 +1,7 @@
 #include "platform/win32/controls_pages.h"
 
+#include <utility>
+
 namespace kistvar::win32 {
 
 void Win32Pages::add(int page, HWND control) {
@@ -8,7 +10,17 @@ void Win32Pages::add(int page, HWND control) {
     if (disabled_) EnableWindow(control, FALSE);
 }
 
+void Win32Pages::make_when_needed(int page, std::function<void()> maker) {
+    makers_.at(static_cast<std::size_t>(page)) = std::move(maker);
+}
+
+void Win32Pages::make(int page) {
+    // Taken out before it runs: it runs once, even when what it makes asks for the page.
+    if (auto maker = std::exchange(makers_.at(static_cast<std::size_t>(page)), nullptr)) maker();
+}
+
 void Win32Pages::set_disabled(bool disabled) {
+    for (int page = 0; page < page_count; ++page) make(page);
     disabled_ = disabled;
     for (const auto& page : pages_)
         for (HWND control : page) EnableWindow(control, !disabled);
@@ -16,6 +28,7 @@ void Win32Pages::set_disabled(bool disabled) {
 
 void Win32Pages::set_current_page(int page) {
     if (page < 0 || page >= page_count) return;
+    make(page);
     current_ = page;
     // Hide first, so the two pages never show together, even for one paint.
     for (int other = 0; other < page_count; ++other)

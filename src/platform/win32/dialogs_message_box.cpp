@@ -3,6 +3,7 @@
 
 #include "language/language.h"
 #include "platform/dialogs.h"
+#include "platform/win32/dialogs_message_fit.h"
 #include "platform/win32/dialogs_observer.h"
 #include "platform/win32/wide_text.h"
 
@@ -40,7 +41,8 @@ int message_box(std::string_view text, int style, std::string_view caption) {
     const std::string_view title = caption.empty() ? language::text(language::Text::default_message_caption) : caption;
     if (win32::dialog_observer)
         win32::dialog_observer({win32::DialogKind::message_box, text, title, static_cast<int>(platform_style)});
-    int pressed = MessageBoxW(nullptr, win32::widen(text).c_str(), win32::widen(title).c_str(), platform_style);
+    int pressed = MessageBoxW(nullptr, win32::fitted_to_screen(win32::widen(text)).c_str(), win32::widen(title).c_str(),
+                              platform_style);
     return result_of(pressed, platform_style);
 }
 

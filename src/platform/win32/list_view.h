@@ -53,6 +53,9 @@ public:
 
     // After a DPI change: pictures drawn for the new DPI, and the column's width.
     void use_pictures(HIMAGELIST pictures);
+    // Brings the control up to the model: item count and marks, raising no
+    // events. Cheapest while the list is hidden: nothing is drawn.
+    void show_model();
 
 private:
     // Marks moved by us must not look like the user's doing.
@@ -82,8 +85,6 @@ private:
     // The marks as they will be once the control shows the model; from now
     // until then the model is ahead of the control.
     Marks& marks_ahead();
-    // Brings the control up to the model: item count and marks, raising no events.
-    void show_model();
     // Empties the list as re-creating its window would, keeping the window.
     void rebuild();
     void cancel_label_edit();

@@ -212,6 +212,9 @@ void Win32MainWindow::handle_input(MSG& message) {
 void Win32MainWindow::show_and_run() {
     if (!IsWindow(window_)) return;
     centre();
+    // The lists filled at start catch up with their models before they can be seen.
+    for (auto* list : {超级列表框我的箱子.get(), 超级列表框保存箱子.get()})
+        if (auto* ours = dynamic_cast<Win32ListView*>(list)) ours->show_model();
     ShowWindow(window_, SW_SHOW);
     UpdateWindow(window_);
     MSG message{};

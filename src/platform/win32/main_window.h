@@ -18,6 +18,9 @@
 
 namespace kistvar::win32 {
 
+// The window class of the program's window, by which a second start finds it.
+inline constexpr wchar_t main_window_class_name[] = L"KistvarMainWindow";
+
 class Win32Window final : public NativeControl<ui::Window> {
 public:
     using NativeControl::NativeControl;
@@ -59,6 +62,8 @@ private:
     // Building (main_window_build.cpp).
     void create_frame();
     void create_controls();
+    void make_options_page();
+    void create_decorations(bool of_options_page);
     void create_menus();
     void order_for_tab();
     void adopt(ChildWindow& control, const ui::layout::ControlLayout& placement);

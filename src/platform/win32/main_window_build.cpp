@@ -1,6 +1,7 @@
 // Building the window from the layout: the frame, every control in layout
 // order (which is also the Tab order), then the group boxes around them, and
-// the two pop-up menus.
+// the two pop-up menus. The options page's windows are made when the page is
+// first shown or asked for.
 #include <ole2.h>
 
 #include "platform/win32/contents_window.h"
@@ -21,7 +22,8 @@ namespace layout = ui::layout;
 
 namespace {
 
-constexpr wchar_t window_class_name[] = L"KistvarMainWindow";
+// Not seen at start: its windows are made when it is first shown or asked for.
+constexpr int options_page = 1;
 constexpr DWORD frame_style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD frame_extended_style = WS_EX_CONTROLPARENT;
 
@@ -76,13 +78,13 @@ void Win32MainWindow::create_frame() {
                                                          GetSystemMetrics(SM_CYSMICON), 0));
     window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     window_class.hbrBackground = background_;
-    window_class.lpszClassName = window_class_name;
+    window_class.lpszClassName = main_window_class_name;
     RegisterClassExW(&window_class);  // fails harmlessly when a second window registers it again
 
     set_current_dpi(dpi_of(nullptr));
     const SIZE size = frame_size();
     // The procedure routes nothing until window_ is set, after creation.
-    HWND created = CreateWindowExW(frame_extended_style, window_class_name, widen(language::text(layout::window_title)).c_str(),
+    HWND created = CreateWindowExW(frame_extended_style, main_window_class_name, widen(language::text(layout::window_title)).c_str(),
                                    frame_style, CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy, nullptr, nullptr,
                                    program, this);
     SetClassLongPtrW(created, GCLP_HBRBACKGROUND, reinterpret_cast<LONG_PTR>(background_));
@@ -93,7 +95,8 @@ void Win32MainWindow::create_frame() {
         const SIZE at_dpi = frame_size();
         SetWindowPos(window_, nullptr, 0, 0, at_dpi.cx, at_dpi.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    set_icons();
+    // The class icons are drawn for the system's DPI; a window at another gets its own.
+    if (scaled(32) != GetSystemMetrics(SM_CXICON) || scaled(16) != GetSystemMetrics(SM_CXSMICON)) set_icons();
     centre();
     window = std::make_unique<Win32Window>(window_);
 
@@ -157,6 +160,8 @@ void Win32MainWindow::create_controls() {
     auto pages = std::make_unique<Win32Pages>();
     pages_ = pages.get();
     选择夹1 = std::move(pages);
+    pages_->make_when_needed(options_page, [this] { make_options_page(); });
+    const auto make_options_page_now = [pages = pages_] { pages->make(options_page); };
 
     auto image_button = [&](std::string_view name) {
         const auto& placement = layout::control(name);
@@ -166,31 +171,6 @@ void Win32MainWindow::create_controls() {
         adopt(*button, placement);
         button->on_window_background = true;
         return button;
-    };
-    auto push_button = [&](std::string_view name) {
-        const auto& placement = layout::control(name);
-        auto button = std::make_unique<Win32PushButton>(create_control(placement, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP));
-        adopt(*button, placement);
-        button->on_window_background = true;
-        return button;
-    };
-    auto edit_box = [&](std::string_view name) {
-        const auto& placement = layout::control(name);
-        auto edit = std::make_unique<Win32EditBox>(
-            create_control(placement, L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE));
-        adopt(*edit, placement);
-        return edit;
-    };
-    auto combo_box = [&](std::string_view name) {
-        const auto& placement = layout::control(name);
-        // The closed box takes the height its font needs (about the layout's 20
-        // pixels); the window's height also covers the opened list below it.
-        constexpr int drop_down_height = 120;
-        HWND handle = create_control(placement, WC_COMBOBOXW, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0,
-                                     drop_down_height);
-        auto combo = std::make_unique<Win32ComboBox>(handle, placement.items);
-        adopt(*combo, placement);
-        return combo;
     };
     auto list_view = [&](std::string_view name) {
         const auto& placement = layout::control(name);
@@ -214,32 +194,68 @@ void Win32MainWindow::create_controls() {
     拖放对象我的箱子 = std::make_unique<Win32DropTarget>();
     拖放对象保存箱子 = std::make_unique<Win32DropTarget>();
 
-    编辑框存档路径 = edit_box("编辑框存档路径");
-    按钮选择存档路径 = push_button("按钮选择存档路径");
-    编辑框箱子路径 = edit_box("编辑框箱子路径");
-    按钮选择箱子路径 = push_button("按钮选择箱子路径");
+    // The options page's controls keep what the logic writes until the page is made.
+    auto on_background = [](auto control) {
+        control->on_window_background = true;  // drawn on the window's colour, not the system's grey
+        return control;
+    };
+    auto combo_box = [&](std::string_view name) {
+        return std::make_unique<Win32ComboBox>(make_options_page_now, layout::control(name).items);
+    };
+    编辑框存档路径 = std::make_unique<Win32EditBox>(make_options_page_now);
+    按钮选择存档路径 = on_background(std::make_unique<Win32PushButton>(make_options_page_now));
+    编辑框箱子路径 = std::make_unique<Win32EditBox>(make_options_page_now);
+    按钮选择箱子路径 = on_background(std::make_unique<Win32PushButton>(make_options_page_now));
     组合框1 = combo_box("组合框1");
     组合框2 = combo_box("组合框2");
     组合框3 = combo_box("组合框3");
     组合框4 = combo_box("组合框4");
     组合框5 = combo_box("组合框5");
-    auto check_box = std::make_unique<Win32CheckBox>(
-        create_control(layout::control("选择框信息"), L"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP));
-    adopt(*check_box, layout::control("选择框信息"));
-    check_box->on_window_background = true;
-    选择框信息 = std::move(check_box);
-    按钮保存 = push_button("按钮保存");
-    按钮取消 = push_button("按钮取消");
+    选择框信息 = on_background(std::make_unique<Win32CheckBox>(make_options_page_now));
+    按钮保存 = on_background(std::make_unique<Win32PushButton>(make_options_page_now));
+    按钮取消 = on_background(std::make_unique<Win32PushButton>(make_options_page_now));
 
     auto status_bar = std::make_unique<Win32StatusBar>(window_, layout::control("状态条1"), next_control_id_++);
     children_[status_bar->hwnd()] = status_bar.get();
     状态条1 = std::move(status_bar);
 
-    // Labels, then the group boxes: created last they lie beneath the controls
-    // they frame, and never paint over them.
+    create_decorations(false);
+}
+
+// The options page's windows, in the order Tab goes through them, then its
+// labels and group box.
+void Win32MainWindow::make_options_page() {
+    auto make = [&](auto& control, std::string_view name, const wchar_t* window_class, DWORD style,
+                    DWORD extended_style = 0, int extra_height = 0) {
+        const auto& placement = layout::control(name);
+        control.attach(create_control(placement, window_class, style, extended_style, extra_height));
+        adopt(control, placement);
+    };
+    // The closed box takes the height its font needs (about the layout's 20
+    // pixels); the window's height also covers the opened list below it.
+    constexpr int drop_down_height = 120;
+    constexpr DWORD drop_down = CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP;
+    constexpr DWORD push_button = BS_PUSHBUTTON | WS_TABSTOP;
+    constexpr DWORD edit_box = ES_AUTOHSCROLL | WS_TABSTOP;
+
+    make(static_cast<Win32EditBox&>(*编辑框存档路径), "编辑框存档路径", L"EDIT", edit_box, WS_EX_CLIENTEDGE);
+    make(static_cast<Win32PushButton&>(*按钮选择存档路径), "按钮选择存档路径", L"BUTTON", push_button);
+    make(static_cast<Win32EditBox&>(*编辑框箱子路径), "编辑框箱子路径", L"EDIT", edit_box, WS_EX_CLIENTEDGE);
+    make(static_cast<Win32PushButton&>(*按钮选择箱子路径), "按钮选择箱子路径", L"BUTTON", push_button);
+    for (const auto& [name, combo] : combo_boxes())
+        make(static_cast<Win32ComboBox&>(*combo), name, WC_COMBOBOXW, drop_down, 0, drop_down_height);
+    make(static_cast<Win32CheckBox&>(*选择框信息), "选择框信息", L"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP);
+    make(static_cast<Win32PushButton&>(*按钮保存), "按钮保存", L"BUTTON", push_button);
+    make(static_cast<Win32PushButton&>(*按钮取消), "按钮取消", L"BUTTON", push_button);
+    create_decorations(true);
+}
+
+// Labels, then the group boxes, of the options page or of the rest: created
+// after the controls they frame, they lie beneath them and never paint over them.
+void Win32MainWindow::create_decorations(bool of_options_page) {
     for (layout::Kind kind : {layout::Kind::label, layout::Kind::group_box}) {
         for (const auto& placement : layout::controls()) {
-            if (placement.kind != kind) continue;
+            if (placement.kind != kind || (placement.page == options_page) != of_options_page) continue;
             const bool group = kind == layout::Kind::group_box;
             HWND handle = create_control(placement, group ? L"BUTTON" : L"STATIC",
                                          group ? BS_GROUPBOX | WS_CLIPSIBLINGS : SS_LEFT | SS_NOPREFIX);

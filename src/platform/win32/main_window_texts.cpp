@@ -45,8 +45,7 @@ void Win32MainWindow::show_texts() {
     for (const auto& [name, button] : image_buttons())
         button->set_tool_tip_text(language::text(layout::control(name).caption));
 
-    for (const auto& [name, combo] : combo_boxes())
-        dynamic_cast<Win32ComboBox&>(*combo).show_item_texts(layout::control(name).items);
+    for (const auto& named : combo_boxes()) dynamic_cast<Win32ComboBox&>(*named.second).show_item_texts();
 
     for (const auto& [menu, name] : menu_names_) show_menu_texts(menu, name);
     状态条1->set_status_text(0, language::text(layout::status_part0_text));

@@ -131,6 +131,15 @@ bool write_bytes(std::intptr_t file, std::string_view bytes) {
     return true;
 }
 
+bool open_file_facts(std::intptr_t file, std::uint64_t& size, std::uint64_t& last_write) {
+    LARGE_INTEGER bytes;
+    FILETIME written;
+    if (!GetFileSizeEx(handle_of(file), &bytes) || !GetFileTime(handle_of(file), nullptr, nullptr, &written)) return false;
+    size = static_cast<std::uint64_t>(bytes.QuadPart);
+    last_write = std::uint64_t{written.dwHighDateTime} << 32 | written.dwLowDateTime;
+    return true;
+}
+
 bool flush_to_disk(std::intptr_t file) {
     return FlushFileBuffers(handle_of(file)) != FALSE;
 }
@@ -179,6 +188,10 @@ bool last_error_was_missing() {
     const DWORD error = GetLastError();
     return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
 }
+
+std::uint32_t last_error_code() { return GetLastError(); }
+
+void restore_error_code(std::uint32_t code) { SetLastError(code); }
 
 void note_io_error() { SetLastError(ERROR_IO_DEVICE); }
 

@@ -33,6 +33,10 @@ int recycle_file(std::string_view path) {
     operation.fFlags = FOF_ALLOWUNDO | FOF_SILENT | FOF_NOCONFIRMATION | FOF_NOERRORUI;
     static const auto file_operation = win32::shell_function<decltype(&SHFileOperationW)>("SHFileOperationW");
     if (!file_operation || file_operation(&operation) != 0 || operation.fAnyOperationsAborted) return recycle_failed;
+    // A bin that could not take the file may still say it did (Wine's, for a
+    // name too long for its own records): the file is where it was, as on a
+    // drive without a bin.
+    if (GetFileAttributesW(full.c_str()) != INVALID_FILE_ATTRIBUTES) return no_recycle_bin;
     return recycled;
 }
 

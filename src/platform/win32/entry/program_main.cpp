@@ -6,8 +6,9 @@
 
 #include "app/start_up.h"
 #include "platform/runtime.h"
-#include "platform/win32/wide_text.h"
 #include "platform/dialogs.h"
+#include "platform/win32/running_copy.h"
+#include "platform/win32/wide_text.h"
 
 namespace {
 
@@ -27,6 +28,8 @@ void load_common_controls() {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    // A second start in the same folder shows the running window instead.
+    if (kistvar::win32::hand_over_to_running_copy()) return 0;
     enter_program_folder();
     // OLE rather than plain COM: the lists are drop targets for shell files.
     HRESULT ole = OleInitialize(nullptr);
