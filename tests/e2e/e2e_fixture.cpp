@@ -7,6 +7,7 @@
 
 #include "platform/dialogs.h"
 #include "platform/settings_file.h"
+#include "platform/win32/main_window.h"
 #include "support/win32/dialog_answers.h"
 #include "app/bindings.h"
 
@@ -75,6 +76,13 @@ void EndToEnd::start() {
 }
 
 void EndToEnd::close() { driver->close_window(); }
+
+void EndToEnd::run_loop() {
+    auto& real = dynamic_cast<kistvar::win32::Win32MainWindow&>(*window);
+    MSG message{};
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+        if (message.message != WM_QUIT) real.handle_input(message);
+}
 
 std::string EndToEnd::my_box(std::string_view title) const {
     return my_boxes_folder + "\\" + std::string(title) + ".bin";

@@ -48,6 +48,8 @@ protected:
     void start();
     // Closes the window as the player does; the window object stays until TearDown.
     void close();
+    // What waits in the queue, handled by the program's own loop step.
+    void run_loop();
 
     ui::MainWindow& w() { return *window; }
     ui::ListView& mine() { return *window->超级列表框我的箱子; }

@@ -28,12 +28,6 @@ protected:
         PostMessageW(focus, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u));
         run_loop();
     }
-    void run_loop() {
-        auto& real = dynamic_cast<win32::Win32MainWindow&>(w());
-        MSG message{};
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
-            if (message.message != WM_QUIT) real.handle_input(message);
-    }
     void type(std::string_view text) {
         for (char c : text) PostMessageW(GetFocus(), WM_CHAR, static_cast<WPARAM>(c), 1);
         run_loop();

@@ -30,12 +30,6 @@ protected:
         write_settings("战士的装备");
         start();
     }
-    void run_loop() {
-        auto& real = dynamic_cast<win32::Win32MainWindow&>(w());
-        MSG message{};
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
-            if (message.message != WM_QUIT) real.handle_input(message);
-    }
 };
 
 // One item sent across, so the summary says what moved where and its new
