@@ -274,9 +274,9 @@ TEST_F(Keyboard, TheContentsWindowFindsWhatIsTypedAndGoesToItsBox) {
 }
 
 // An item dragged from the left grid onto the right with the real mouse
-// messages, another sent across with Enter, and the keyboard's way through
-// the window: search box, left grid, drop-down, right grid, list. Both files
-// are read back after each move.
+// messages, another sent across with Enter, the keyboard's way through the
+// window (search box, left grid, drop-down, right grid, list), and both
+// moves taken back with Ctrl+Z. Both files are read back after each.
 TEST_F(Keyboard, TheContentsWindowMovesItemsByDragAndByEnter) {
     write_on_disk(stash(), stash_file({stash_item("Ring of the Ember", 24, 1, 45), stash_item("Mana Potion", 25, 4, 1, 20)}));
     write_on_disk(my_box("T"), stash_file({stash_item("Ring of Fire", 24, 12, 30), stash_item("Rusty Sword", 24, 3, 2),
@@ -333,6 +333,20 @@ TEST_F(Keyboard, TheContentsWindowMovesItemsByDragAndByEnter) {
     EXPECT_EQ(GetFocus(), right.hwnd());
     press(VK_TAB);
     EXPECT_EQ(GetFocus(), contents.list());
+
+    // Ctrl+Z, twice: the keyboard's move, then the drag, taken back.
+    BYTE keys[256]{};
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    press('Z');
+    EXPECT_EQ(gear(my_box("T")), (Strings{"Rusty Sword 3"}));
+    press('Z');
+    keys[VK_CONTROL] = 0;
+    SetKeyboardState(keys);
+    EXPECT_EQ(gear(my_box("T")), (Strings{"Ring of Fire 12", "Rusty Sword 3"}));
+    EXPECT_EQ(gear(stash()), (Strings{"Ring of the Ember 1"}));
+    EXPECT_EQ(contents.summary(), "已撤销移动：Ring of Fire 回到 T（装备 12）");
 }
 
 }  // namespace

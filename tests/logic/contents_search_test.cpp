@@ -481,6 +481,22 @@ TEST_F(ContentsSearch, ItemsMoveBetweenTheGridsAndMovesUndo) {
         EXPECT_EQ(in_grid(GridSide::right), on_disk(b_file));
         EXPECT_EQ(window().shown_rows().size(), stash::read_stash(test::read_on_disk(my_box("A"))).items.size());
     }
+
+    // Undo goes back move by move: two moves between the same boxes, two undos.
+    test::write_on_disk(my_box("A"), ring_and_potion);
+    test::write_on_disk(saved_box("B"), sword);
+    window().close();
+    driver->click(*w().超级按钮内容);
+    window().choose_box(2);
+    headless::StashGrid& left = *window().in_memory(GridSide::left);
+    left.drag(1, *window().in_memory(GridSide::right), 4);
+    window().in_memory(GridSide::right)->drag(3, left, 2);
+    left.set_focus();
+    left.press(ui::GridKey::undo);
+    left.press(ui::GridKey::undo);
+    EXPECT_TRUE(shown().empty());
+    EXPECT_EQ(test::read_on_disk(my_box("A")), ring_and_potion);
+    EXPECT_EQ(test::read_on_disk(saved_box("B")), sword);
 }
 
 }  // namespace
