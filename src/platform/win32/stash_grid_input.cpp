@@ -174,9 +174,7 @@ void Win32StashGrid::button_down(POINT at) {
     set_focused_place(place);
     // Only an item can be dragged; the mouse is held until the button comes up.
     if (!model_.focused_cell().occupied) return;
-    press_.emplace();
-    press_->at = at;
-    press_->from = {model_.shown_tab(), place};
+    press_ = Press{at, {model_.shown_tab(), place}};
     SetCapture(window_);
 }
 
