@@ -16,6 +16,33 @@
 
 namespace kistvar {
 
+namespace {
+
+// What a list of boxes does: the two lists differ in their procedures alone.
+struct BoxListProcedures {
+    void (*got_focus)(App&);
+    void (*current_item_changed)(App&);
+    void (*double_clicked)(App&);
+    void (*right_click)(App&);
+    bool (*label_edited)(App&, int item_index);
+};
+
+void bind_box_list(App& app, ui::ListView& list, const BoxListProcedures& procedures) {
+    list.on_got_focus = [&app, procedures] { procedures.got_focus(app); };
+    list.on_current_item_changed = [&app, procedures] {
+        procedures.current_item_changed(app);
+        contents::follow_selection(app);
+    };
+    list.on_item_double_clicked = [&app, procedures] { procedures.double_clicked(app); };
+    list.on_right_click = [&app, procedures] { procedures.right_click(app); };
+    list.on_label_edit_finished = [&app, procedures](int item_index) {
+        return procedures.label_edited(app, item_index);
+    };
+    list.on_info_tip = [&app, &list](int item_index) { return contents::box_info_tip(app, list, item_index); };
+}
+
+}  // namespace
+
 void bind_events(App& app) {
     ui::MainWindow& w = app.w;
     const auto run = [&app](void (*procedure)(App&)) -> ui::Event {
@@ -50,35 +77,13 @@ void bind_events(App& app) {
         import_into_saved_boxes(app, dropped_files_text);
     };
 
-    // The my-boxes list.
-    w.超级列表框我的箱子->on_got_focus = run(my_list_got_focus);
-    w.超级列表框我的箱子->on_current_item_changed = [&app] {
-        my_list_current_item_changed(app);
-        contents::follow_selection(app);
-    };
-    w.超级列表框我的箱子->on_item_double_clicked = run(my_list_double_clicked);
-    w.超级列表框我的箱子->on_right_click = run(my_list_right_click);
-    w.超级列表框我的箱子->on_label_edit_finished = [&app](int item_index) {
-        return my_box_label_edited(app, item_index);
-    };
-    w.超级列表框我的箱子->on_info_tip = [&app](int item_index) {
-        return contents::box_info_tip(app, *app.w.超级列表框我的箱子, item_index);
-    };
-
-    // The saved-boxes list.
-    w.超级列表框保存箱子->on_got_focus = run(saved_list_got_focus);
-    w.超级列表框保存箱子->on_current_item_changed = [&app] {
-        saved_list_current_item_changed(app);
-        contents::follow_selection(app);
-    };
-    w.超级列表框保存箱子->on_item_double_clicked = run(swap);
-    w.超级列表框保存箱子->on_right_click = run(saved_list_right_click);
-    w.超级列表框保存箱子->on_label_edit_finished = [&app](int item_index) {
-        return saved_box_label_edited(app, item_index);
-    };
-    w.超级列表框保存箱子->on_info_tip = [&app](int item_index) {
-        return contents::box_info_tip(app, *app.w.超级列表框保存箱子, item_index);
-    };
+    bind_box_list(app, *w.超级列表框我的箱子,
+                  {my_list_got_focus, my_list_current_item_changed, my_list_double_clicked, my_list_right_click,
+                   my_box_label_edited});
+    // A double-click on a saved box swaps it in, as its button does.
+    bind_box_list(app, *w.超级列表框保存箱子,
+                  {saved_list_got_focus, saved_list_current_item_changed, swap, saved_list_right_click,
+                   saved_box_label_edited});
 
     // 右键菜单: a box is selected.
     w.更换->on_chosen = run(swap);
