@@ -122,8 +122,8 @@ StepClock select_largest_box(App& app, const BenchLibrary& library) {
         saved.set_selected_item(saved.find_item("largest"));
     });
     const contents::WindowState& shown = app.state.contents_window;
-    run_loop(app, clock, [&] { return !shown.box_contents || shown.rows_made < shown.box_contents->items.size(); });
-    if (!shown.box_contents || shown.box_contents->items.empty()) throw std::runtime_error("the largest box was not read");
+    run_loop(app, clock, [&] { return !shown.left.contents || shown.rows_made < shown.left.contents->items.size(); });
+    if (!shown.left.contents || shown.left.contents->items.empty()) throw std::runtime_error("the largest box was not read");
     return clock;
 }
 
@@ -159,7 +159,7 @@ void measure_contents_window(const char* backend_name, const StartProgram& start
     app.w.箱子内容->set_search_text("");
     const StepClock largest = select_largest_box(app, library);
     std::fprintf(stderr, "%s contents window: a box at the size limit (%zu items) shown in %d steps, longest %.1f ms\n",
-                 backend_name, app.state.contents_window.box_contents->items.size(), largest.steps,
+                 backend_name, app.state.contents_window.left.contents->items.size(), largest.steps,
                  largest.longest_ms);
     std::printf("%s longest_step_ms=%.1f (goal <= 50)\n", backend_name, std::max(cold.longest_ms(), warm.longest_ms()));
     std::fflush(stdout);

@@ -5,6 +5,8 @@
 #include "app/start_up.h"
 #include "contents/box_tips.h"
 #include "contents/contents_window.h"
+#include "contents/grid_moves.h"
+#include "contents/grid_views.h"
 #include "library/box_editing.h"
 #include "library/box_lists.h"
 #include "library/drop_import.h"
@@ -103,6 +105,11 @@ void bind_events(App& app) {
     w.箱子内容->on_search_changed = run(contents::search_changed);
     w.箱子内容->on_step = run(contents::contents_step);
     w.箱子内容->on_row_double_clicked = [&app](int row) { contents::found_row_double_clicked(app, row); };
+    w.箱子内容->on_box_chosen = [&app](int choice) { contents::box_chosen(app, choice); };
+    w.箱子内容->on_move_across = [&app](ui::GridSide side, ui::GridPlace at) { contents::move_across(app, side, at); };
+    w.箱子内容->on_undo = run(contents::undo_last_move);
+    w.箱子内容->on_drop_allowed = [&app](const ui::GridMove& move) { return contents::drop_allowed(app, move); };
+    w.箱子内容->on_dropped = [&app](const ui::GridMove& move) { contents::item_dropped(app, move); };
 }
 
 }  // namespace kistvar

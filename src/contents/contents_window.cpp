@@ -4,6 +4,8 @@
 #include <utility>
 
 #include "contents/box_sources.h"
+#include "contents/grid_cells.h"
+#include "contents/grid_views.h"
 #include "contents/window_views.h"
 
 namespace kistvar::contents {
@@ -14,6 +16,7 @@ namespace {
 // lists any more runs again; the box shown is the selected one again.
 void check_what_is_shown(App& app, StepBudget& budget) {
     WindowState& shown = app.state.contents_window;
+    show_box_choices(app);
     if (!shown.search) {
         show_selected_box(app, budget);
     } else if (all_boxes(app) != shown.search->boxes()) {
@@ -42,6 +45,8 @@ void open_contents(App& app) {
     window.open();
     app.state.contents_window.search.reset();
     app.state.contents_window.lists_changed = false;
+    app.state.contents_window.right = {};  // the right grid starts on the box in use
+    show_box_choices(app);
     show_selected_box(app);
 }
 
@@ -78,6 +83,7 @@ void contents_step(App& app) {
         more = true;  // a box larger than a step's reading took this one; the rest at the next
     } else if (window.is_open()) {
         if (std::exchange(shown.lists_changed, false)) check_what_is_shown(app, budget);
+        more = !right_side_read(app) || more;
         if (shown.search) {
             more = !search_step(app, budget) || more;
         } else {
@@ -95,6 +101,7 @@ void found_row_double_clicked(App& app, int row) {
     // The boxes were searched in list order: my boxes, then saved boxes, then the slot.
     std::size_t box = search.found()[row].box;
     const std::string title = search.boxes()[box].title;
+    const stash::Item found = search.item(search.found()[row]);
     for (ui::ListView* list : {app.w.超级列表框我的箱子.get(), app.w.超级列表框保存箱子.get()}) {
         if (box < static_cast<std::size_t>(list->item_count())) {
             const int item = static_cast<int>(box);
@@ -103,6 +110,8 @@ void found_row_double_clicked(App& app, int row) {
             list->set_selected_item(item);
             list->ensure_visible(item);
             app.w.箱子内容->set_search_text("");  // shows the box just selected
+            ui::StashGrid* left = app.w.箱子内容->grid(ui::GridSide::left);
+            if (left && grid_tab(found.tab) && found.place >= 1) left->set_highlighted(grid_place({found.tab, found.place}));
             return;
         }
         box -= list->item_count();

@@ -6,6 +6,7 @@
 
 #include "contents/box_sources.h"
 #include "contents/contents_texts.h"
+#include "contents/grid_views.h"
 #include "language/language.h"
 #include "ui/layout.h"
 
@@ -53,25 +54,27 @@ ui::Row found_row(const ItemSearch& search, const FoundItem& found, PlaceTexts& 
             places.of(item)};
 }
 
-// The box's summary, and no rows yet; a box still being read waits for the steps.
-void show_box(App& app) {
+// The box's summary and cells, and no rows yet; a box still being read waits
+// for the steps.
+void show_box(App& app, bool new_box = false) {
     WindowState& shown = app.state.contents_window;
     ui::ContentsWindow& window = *app.w.箱子内容;
     shown.rows_made = 0;
+    show_grid(app, ui::GridSide::left, new_box);
     window.show_rows(columns(false), {});
-    if (!shown.box) {
+    if (!shown.left.box) {
         window.set_summary("");
-    } else if (!shown.box_contents) {
-        window.set_summary(box_reading_summary(shown.box->title));
+    } else if (!shown.left.contents) {
+        window.set_summary(box_reading_summary(shown.left.box->title));
         window.request_step();
     } else {
-        window.set_summary(box_summary(shown.box->title, *shown.box_contents));
+        window.set_summary(box_summary(shown.left.box->title, *shown.left.contents));
     }
 }
 
 // The box and its first rows at once; the rest at the next steps.
-void show_box_and_rows(App& app, StepBudget& budget) {
-    show_box(app);
+void show_box_and_rows(App& app, StepBudget& budget, bool new_box = false) {
+    show_box(app, new_box);
     if (!make_rows(app, budget)) app.w.箱子内容->request_step();
 }
 
@@ -83,21 +86,22 @@ void show_selected_box(App& app) {
 }
 
 void show_selected_box(App& app, StepBudget& budget) {
-    WindowState& shown = app.state.contents_window;
-    shown.box = selected_box(app);
-    shown.box_contents = shown.box ? shown.reads.contents_of(app.state.contents, shown.box->path) : nullptr;
-    show_box_and_rows(app, budget);
+    const std::optional<BoxSource> was = app.state.contents_window.left.box;
+    look_at(app, ui::GridSide::left, selected_box(app));
+    show_box_and_rows(app, budget, app.state.contents_window.left.box != was);
 }
 
 void show_box_if_read(App& app) {
     WindowState& shown = app.state.contents_window;
-    if (!shown.box || shown.box_contents) return;
-    shown.box_contents = shown.reads.contents_of(app.state.contents, shown.box->path);
-    if (shown.box_contents) show_box(app);
+    if (!shown.left.box || shown.left.contents) return;
+    shown.left.contents = shown.reads.contents_of(app.state.contents, shown.left.box->path);
+    if (shown.left.contents) show_box(app);
 }
 
 void show_again(App& app) {
     WindowState& shown = app.state.contents_window;
+    show_box_choices(app);
+    show_grid(app, ui::GridSide::left, false);
     if (!shown.search) {
         StepBudget budget;
         show_box_and_rows(app, budget);
@@ -121,14 +125,14 @@ void start_search(App& app, std::string_view text) {
 bool make_rows(App& app, StepBudget& budget) {
     WindowState& shown = app.state.contents_window;
     const std::size_t count = shown.search ? shown.search->found().size()
-                              : shown.box_contents ? shown.box_contents->items.size()
+                              : shown.left.contents ? shown.left.contents->items.size()
                                                    : 0;
     std::vector<ui::Row> rows;
     PlaceTexts places;
     for (; shown.rows_made < count && budget.fits(StepBudget::rows_made, 1); ++shown.rows_made) {
         budget.spend(StepBudget::rows_made, 1);
         rows.push_back(shown.search ? found_row(*shown.search, shown.search->found()[shown.rows_made], places)
-                                    : item_row(shown.box_contents->items[shown.rows_made], places));
+                                    : item_row(shown.left.contents->items[shown.rows_made], places));
     }
     app.w.箱子内容->add_rows(std::move(rows));
     return shown.rows_made == count;

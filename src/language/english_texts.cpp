@@ -57,6 +57,8 @@ const std::vector<TextEntry>& english_texts() {
         {Text::menu_refresh, "Refresh"},
         {Text::menu_open_folder, "Open folder"},
         {Text::menu_open_backups_folder, "Open backups folder"},
+        {Text::menu_move_across, "Move to the other side"},
+        {Text::menu_undo_move, "Undo move"},
 
         {Text::notice_caption, "Kistvar"},
         {Text::failure_caption, "Kistvar"},
@@ -148,6 +150,37 @@ const std::vector<TextEntry>& english_texts() {
         {Text::tip_items, "{count} item(s): "},
         {Text::tip_separator, ", "},
         {Text::tip_reading, "Reading…"},
+
+        {Text::grid_tip, "{name}\r\nLevel {level}, quantity {stack}\r\n{place}"},
+        {Text::move_game_running_question,
+         "Torchlight 2 is running. Once a character is loaded, the game writes the stash it holds in memory "
+         "over the stash file when it saves, and items moved into or out of the box in use are lost."
+         "\r\nQuit the game, or go back to its title screen, before moving items.\r\nMove anyway?"},
+        {Text::move_failed, "Could not move the item  {item}  ."},
+        {Text::undo_failed, "Could not undo the move."},
+        {Text::move_stale_reason,
+         "The box  {title}  was changed by the game or another program after it was read; nothing was moved. "
+         "The box has been read again: look, then move again."},
+        {Text::undo_stale_reason, "The box  {title}  has changed since the move; the move can no longer be undone."},
+        {Text::move_not_writable_reason,
+         "The box  {title}  cannot be written ({reason}). Items move only into and out of boxes that read whole."},
+        {Text::move_versions_differ_reason,
+         "The two boxes belong to different game versions (1.11.X.3 or earlier / 1.12.X.7 or later); items "
+         "cannot move between them."},
+        {Text::move_no_item_reason, "That cell holds no item any more."},
+        {Text::move_wrong_tab_reason, "An item goes only into the tab of its kind ({tab})."},
+        {Text::move_tab_full_reason, "The {tab} tab of the box  {title}  is full."},
+        {Text::move_write_failed_reason, "Writing the box  {title}  failed: {reason}"},
+        {Text::move_read_back_reason, "The box  {title}  read back otherwise than it was written."},
+        {Text::move_restored, "Both boxes are as they were."},
+        {Text::move_not_restored,
+         "The boxes could not be put back as they were; their backups from before the move are in:\r\n{folder}"},
+        {Text::moved_summary, "{item} moved from {from} ({from_place}) to {to} ({to_place})"},
+        {Text::exchanged_summary, "; {item} went to {box} ({place})"},
+        {Text::undone_summary, "Move undone: {item} is back in {box} ({place})"},
+        {Text::in_use_box_choice, "In use: {title}"},
+        {Text::my_box_choice, "My box  {title}"},
+        {Text::saved_box_choice, "Saved box  {title}"},
 
         {Text::runtime_caption, "Error"},
         {Text::runtime_error, "Runtime error!"},

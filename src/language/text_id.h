@@ -19,7 +19,7 @@ enum class Text {
 
     // The pop-up menus.
     menu_swap, menu_save_as, menu_rename, menu_delete, menu_contents, menu_view, menu_sort, menu_refresh,
-    menu_open_folder, menu_open_backups_folder,
+    menu_open_folder, menu_open_backups_folder, menu_move_across, menu_undo_move,
 
     // Message box titles and the input box.
     notice_caption, failure_caption, alert_caption, question_caption, game_running_caption,
@@ -48,6 +48,12 @@ enum class Text {
     contents_title, search_cue, column_box, column_item, column_stack, column_level, column_place,
     summary_unreadable, summary_empty, summary_items, summary_damaged_records, summary_reading, search_summary,
     search_progress, place, tip_items, tip_separator, tip_reading,
+
+    // Moving items between boxes.
+    grid_tip, move_game_running_question, move_failed, undo_failed, move_stale_reason, undo_stale_reason,
+    move_not_writable_reason, move_versions_differ_reason, move_no_item_reason, move_wrong_tab_reason,
+    move_tab_full_reason, move_write_failed_reason, move_read_back_reason, move_restored, move_not_restored,
+    moved_summary, exchanged_summary, undone_summary, in_use_box_choice, my_box_choice, saved_box_choice,
 
     // Stops of the runtime.
     runtime_caption, runtime_error, runtime_error_code, runtime_error_message, out_of_memory, index_below_one,

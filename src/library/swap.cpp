@@ -3,7 +3,7 @@
 #include <string>
 
 #include "contents/contents_window.h"
-#include "library/game_guard.h"
+#include "contents/game_guard.h"
 #include "library/messages.h"
 #include "library/safety_messages.h"
 #include "library/stash_questions.h"

@@ -40,6 +40,10 @@ public:
     // needed), else null.
     Shared current(std::string_view path, const FileFacts& facts);
 
+    // Forgets a file, so the next question reads it: the program wrote it,
+    // and a write time may be too coarse to tell the write.
+    void forget(std::string_view path);
+
     std::size_t reads() const { return reads_; }  // files read so far
 
 private:
@@ -55,7 +59,6 @@ private:
         std::size_t size = 0;
         std::list<std::string>::iterator in_use_order;
     };
-    void forget(std::string_view path);
     void keep(std::string_view path, const FileFacts& facts, Shared contents);
 
     std::size_t bound_ = default_bound;

@@ -58,8 +58,9 @@ constexpr language::Text search_cue = language::Text::search_cue;
 constexpr language::Text box_column = language::Text::column_box;
 constexpr language::Text item_columns[] = {language::Text::column_item, language::Text::column_stack,
                                            language::Text::column_level, language::Text::column_place};
-constexpr int contents_width = 640;
+constexpr int contents_width = 640;  // at least; wider to hold the two grids
 constexpr int contents_height = 480;
+constexpr int contents_list_rows = 180;  // the list's height at first, below the grids
 
 // Pop-up menus: items in order; an entry without a name is a separator;
 // `submenu` names a parent item.

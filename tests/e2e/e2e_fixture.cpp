@@ -7,6 +7,7 @@
 
 #include "platform/dialogs.h"
 #include "platform/settings_file.h"
+#include "platform/win32/main_window.h"
 #include "support/win32/dialog_answers.h"
 #include "app/bindings.h"
 
@@ -75,6 +76,13 @@ void EndToEnd::start() {
 }
 
 void EndToEnd::close() { driver->close_window(); }
+
+void EndToEnd::run_loop() {
+    auto& real = dynamic_cast<kistvar::win32::Win32MainWindow&>(*window);
+    MSG message{};
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+        if (message.message != WM_QUIT) real.handle_input(message);
+}
 
 std::string EndToEnd::my_box(std::string_view title) const {
     return my_boxes_folder + "\\" + std::string(title) + ".bin";
@@ -191,7 +199,7 @@ std::string png_of(int width, int height, const std::string& rgb_rows) {
 
 }  // namespace
 
-bool save_screenshot(std::string_view name) {
+bool save_screenshot(std::string_view name, HWND only) {
     const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
@@ -214,11 +222,17 @@ bool save_screenshot(std::string_view name) {
     ReleaseDC(nullptr, screen);
     if (rows != height) return false;
 
+    RECT area{0, 0, width, height};
+    if (only) {
+        RECT window{};
+        GetWindowRect(only, &window);
+        IntersectRect(&area, &area, &window);
+    }
     std::string rgb;
-    rgb.reserve(static_cast<std::size_t>(width * 3 + 1) * height);
-    for (int y = 0; y < height; ++y) {
+    rgb.reserve(static_cast<std::size_t>((area.right - area.left) * 3 + 1) * (area.bottom - area.top));
+    for (int y = area.top; y < area.bottom; ++y) {
         rgb += '\0';
-        for (int x = 0; x < width; ++x) {
+        for (int x = area.left; x < area.right; ++x) {
             const char* pixel = &bgra[(static_cast<std::size_t>(y) * width + x) * 4];
             rgb += pixel[2];
             rgb += pixel[1];
@@ -227,7 +241,8 @@ bool save_screenshot(std::string_view name) {
     }
     const std::string folder = kistvar::program_folder() + "\\..\\..\\screenshots";
     make_folder_on_disk(folder);
-    write_on_disk(folder + "\\" + std::string(name) + ".png", png_of(width, height, rgb));
+    write_on_disk(folder + "\\" + std::string(name) + ".png",
+                  png_of(area.right - area.left, area.bottom - area.top, rgb));
     return exists_on_disk(folder + "\\" + std::string(name) + ".png");
 }
 

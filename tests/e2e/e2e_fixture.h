@@ -5,6 +5,8 @@
 // folders; MYBOX.ini names them unless the case is a first run.
 #pragma once
 
+#include <windows.h>
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -46,6 +48,8 @@ protected:
     void start();
     // Closes the window as the player does; the window object stays until TearDown.
     void close();
+    // What waits in the queue, handled by the program's own loop step.
+    void run_loop();
 
     ui::MainWindow& w() { return *window; }
     ui::ListView& mine() { return *window->超级列表框我的箱子; }
@@ -107,8 +111,9 @@ std::string documents_folder();
 std::string default_save_folder();
 std::string default_box_folder();
 
-// The whole screen as a PNG at build\screenshots\<name>.png (beside the build
-// folders); false when it could not be written.
-bool save_screenshot(std::string_view name);
+// The whole screen, or one window of it, as a PNG at
+// build\screenshots\<name>.png (beside the build folders); false when it
+// could not be written.
+bool save_screenshot(std::string_view name, HWND only = nullptr);
 
 }  // namespace kistvar::test

@@ -8,6 +8,8 @@
 #include "platform/dialogs.h"
 #include "platform/win32/contents_window.h"
 #include "platform/win32/main_window.h"
+#include "platform/win32/stash_grid.h"
+#include "stash/stash_reader.h"
 #include "support/stash_writer.h"
 
 namespace kistvar::test {
@@ -25,12 +27,6 @@ protected:
         PostMessageW(focus, WM_KEYDOWN, key, 1);
         PostMessageW(focus, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u));
         run_loop();
-    }
-    void run_loop() {
-        auto& real = dynamic_cast<win32::Win32MainWindow&>(w());
-        MSG message{};
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
-            if (message.message != WM_QUIT) real.handle_input(message);
     }
     void type(std::string_view text) {
         for (char c : text) PostMessageW(GetFocus(), WM_CHAR, static_cast<WPARAM>(c), 1);
@@ -262,7 +258,10 @@ TEST_F(Keyboard, TheContentsWindowFindsWhatIsTypedAndGoesToItsBox) {
     for (int n = 0; n < 5000; ++n) swords.push_back(stash_item("Big sword " + std::to_string(n)));
     write_on_disk(saved_box("big"), stash_file(swords));
     driver->click(*w().超级按钮刷新);
-    select(saved(), "big");
+    driver->focus(saved());
+    // Selected without running the loop, whose step would read the box as
+    // soon as the timer's moment has come.
+    saved().set_selected_item(index_of(saved(), "big"));
     EXPECT_EQ(contents.summary(), "big：读取中…");
     for (MSG message{}; contents.summary() == "big：读取中…" && GetMessageW(&message, nullptr, 0, 0) > 0;)
         real.handle_input(message);
@@ -272,6 +271,82 @@ TEST_F(Keyboard, TheContentsWindowFindsWhatIsTypedAndGoesToItsBox) {
     SetFocus(contents.list());
     type("b");
     EXPECT_EQ(ListView_GetNextItem(contents.list(), -1, LVNI_SELECTED), 0);
+}
+
+// An item dragged from the left grid onto the right with the real mouse
+// messages, another sent across with Enter, the keyboard's way through the
+// window (search box, left grid, drop-down, right grid, list), and both
+// moves taken back with Ctrl+Z. Both files are read back after each.
+TEST_F(Keyboard, TheContentsWindowMovesItemsByDragAndByEnter) {
+    write_on_disk(stash(), stash_file({stash_item("Ring of the Ember", 24, 1, 45), stash_item("Mana Potion", 25, 4, 1, 20)}));
+    write_on_disk(my_box("T"), stash_file({stash_item("Ring of Fire", 24, 12, 30), stash_item("Rusty Sword", 24, 3, 2),
+                                            stash_item("Health Potion", 25, 2, 1, 5)}));
+    auto& contents = dynamic_cast<win32::Win32ContentsWindow&>(*w().箱子内容);
+    select(mine(), "T");
+    driver->click(*w().超级按钮内容);
+    ASSERT_TRUE(contents.is_open());
+    auto& left = dynamic_cast<win32::Win32StashGrid&>(*contents.grid(ui::GridSide::left));
+    auto& right = dynamic_cast<win32::Win32StashGrid&>(*contents.grid(ui::GridSide::right));
+    EXPECT_EQ(contents.chosen_box(), index_of(mine(), "M")) << "the right grid starts on the box in use";
+    // Gear items of a file as read now, "name place".
+    const auto gear = [](const std::string& file) {
+        std::vector<std::string> items;
+        for (const stash::Item& item : stash::read_stash(read_on_disk(file)).items)
+            if (item.tab == stash::Tab::gear) items.push_back(item.name + " " + std::to_string(item.place));
+        return items;
+    };
+    using Strings = std::vector<std::string>;
+
+    // The mouse goes down on T's place 12, leaves the cell and comes up over M's place 5.
+    const auto centre = [](const RECT& area) { return POINT{(area.left + area.right) / 2, (area.top + area.bottom) / 2}; };
+    const POINT start = centre(left.cell_rect(12));
+    POINT end = centre(right.cell_rect(5));
+    MapWindowPoints(right.hwnd(), left.hwnd(), &end, 1);  // the left grid holds the mouse
+    SendMessageW(left.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(start.x, start.y));
+    for (int step = 1; step <= 4; ++step)
+        SendMessageW(left.hwnd(), WM_MOUSEMOVE, MK_LBUTTON,
+                     MAKELPARAM(start.x + (end.x - start.x) * step / 4, start.y + (end.y - start.y) * step / 4));
+    SendMessageW(left.hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(end.x, end.y));
+    run_loop();
+    EXPECT_EQ(gear(my_box("T")), (Strings{"Rusty Sword 3"}));
+    EXPECT_EQ(gear(stash()), (Strings{"Ring of the Ember 1", "Ring of Fire 5"}));
+    EXPECT_EQ(contents.summary(), "Ring of Fire 已从 T（装备 12）移到 M（装备 5）");
+    EXPECT_TRUE(right.cell({0, 5}).occupied && !left.cell({0, 12}).occupied) << "both grids read back";
+
+    // Tab from the search box to the left grid, at place 1; two steps right, and Enter.
+    SetFocus(contents.search_box());
+    press(VK_TAB);
+    ASSERT_EQ(GetFocus(), left.hwnd());
+    EXPECT_EQ(left.focused_place(), 1);
+    press(VK_RIGHT);
+    press(VK_RIGHT);
+    press(VK_RETURN);
+    EXPECT_EQ(gear(my_box("T")), Strings{});
+    EXPECT_EQ(gear(stash()), (Strings{"Ring of the Ember 1", "Ring of Fire 5", "Rusty Sword 2"})) << "the first free place";
+    RedrawWindow(contents.hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    run_loop();
+    save_screenshot("contents-grids");
+
+    press(VK_TAB);
+    EXPECT_EQ(GetFocus(), contents.box_choice());
+    press(VK_TAB);
+    EXPECT_EQ(GetFocus(), right.hwnd());
+    press(VK_TAB);
+    EXPECT_EQ(GetFocus(), contents.list());
+
+    // Ctrl+Z, twice: the keyboard's move, then the drag, taken back.
+    BYTE keys[256]{};
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    press('Z');
+    EXPECT_EQ(gear(my_box("T")), (Strings{"Rusty Sword 3"}));
+    press('Z');
+    keys[VK_CONTROL] = 0;
+    SetKeyboardState(keys);
+    EXPECT_EQ(gear(my_box("T")), (Strings{"Ring of Fire 12", "Rusty Sword 3"}));
+    EXPECT_EQ(gear(stash()), (Strings{"Ring of the Ember 1"}));
+    EXPECT_EQ(contents.summary(), "已撤销移动：Ring of Fire 回到 T（装备 12）");
 }
 
 }  // namespace

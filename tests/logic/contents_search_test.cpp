@@ -13,6 +13,7 @@
 #include "logic/library_fixture.h"
 #include "platform/dialogs.h"
 #include "platform/headless/contents_window.h"
+#include "support/headless/script.h"
 #include "stash/item_names.h"
 #include "stash/stash_reader.h"
 
@@ -182,6 +183,8 @@ TEST_F(ContentsSearch, TheWindowShowsTheSelectedBoxAndFindsAcrossBothLists) {
     EXPECT_EQ(window.summary(), "M：1 件物品（装备 1，消耗品 0，法术 0）");
     EXPECT_EQ(window.columns(), (std::vector<std::string>{"物品", "数量", "等级", "位置"}));
     EXPECT_EQ(window.shown_rows(), (Rows{{"Ring of Fire", "1", "30", "装备 12"}}));
+    EXPECT_EQ(window.left_title(), "当前使用箱子：M");
+    EXPECT_EQ(window.in_memory(ui::GridSide::left)->tip(12), "Ring of Fire\r\n等级 30，数量 1\r\n装备 12");
     select(mine(), "T");
     EXPECT_EQ(window.summary(), "T：空箱子");
     select(saved(), "broken");
@@ -208,6 +211,8 @@ TEST_F(ContentsSearch, TheWindowShowsTheSelectedBoxAndFindsAcrossBothLists) {
     EXPECT_EQ(app->state.current_list, &saved()) << "the focus moved to the saved list";
     EXPECT_EQ(window.search_text(), "");
     EXPECT_EQ(window.summary(), "S：2 件物品（装备 1，消耗品 1，法术 0）");
+    EXPECT_EQ(window.left_title(), "保存箱子  S");
+    EXPECT_EQ(window.grid(ui::GridSide::left)->highlighted(), (ui::GridPlace{0, 3})) << "the find's cell";
 
     // A large box: read by the steps, then its 6,000 rows a budget at a time.
     test::write_on_disk(saved_box("big"), large_box(6000));
@@ -335,6 +340,163 @@ TEST_F(ContentsSearch, TheWindowFollowsEveryChangeOfTheLists) {
     EXPECT_EQ(mine().selected_item(), index_of(mine(), "U2"));
     EXPECT_EQ(window().summary(), "U2：1 件物品（装备 1，消耗品 0，法术 0）");
     shown();
+}
+
+// Items moved through the window: dragged, or sent across with Enter; the
+// files as read back afterwards in both grids, and every refusal shown with
+// the stop icon although messages are turned off.
+TEST_F(ContentsSearch, ItemsMoveBetweenTheGridsAndMovesUndo) {
+    constexpr std::uint16_t gear = 24, consumables = 25;
+    using ui::GridSide;
+    const std::string ring_and_potion =
+        test::stash_file({stash_item("Ring", gear, 1), stash_item("Potion", consumables, 5, 1, 7)});
+    const std::string sword = test::stash_file({stash_item("Sword", gear, 3)});
+    const std::string old_ring = test::stash_file({stash_item("Ring", gear, 1)}, test::stash_version_old);
+    std::vector<test::StashItem> axes;
+    for (int place = 1; place <= 40; ++place) axes.push_back(stash_item("Axe", gear, place));
+    const std::string full = test::stash_file(axes);
+    const std::string game_wrote = test::stash_file({stash_item("Bow", gear, 9)});
+
+    enum class Act { drag, enter };
+    enum class Game { off, ok, cancel };
+    enum class Then { nothing, undo, change_then_undo };
+    struct Case {
+        const char* what;
+        std::string a, b;  // the left box A; the right box: the saved box B, or the box in use
+        bool b_in_use;
+        Act act;
+        GridSide to_side;
+        int from, to;  // gear places
+        Game game = Game::off;
+        bool stale = false;  // the game writes B after the window read it
+        Then then = Then::nothing;
+        std::string summary = {};  // after the move (and the undo)
+        std::string refusal = {};  // a part of the stop message
+    };
+    const Case cases[] = {
+        {"onto a free cell", ring_and_potion, sword, false, Act::drag, GridSide::right, 1, 4, Game::off, false,
+         Then::nothing, "Ring 已从 A（装备 1）移到 B（装备 4）"},
+        {"changing places in one box", test::stash_file({stash_item("Ring", gear, 1), stash_item("Cap", gear, 2)}),
+         sword, false, Act::drag, GridSide::left, 1, 2, Game::off, false, Then::nothing,
+         "Ring 已从 A（装备 1）移到 A（装备 2）；Cap 换到了 A（装备 1）"},
+        {"changing places across two boxes", ring_and_potion, sword, false, Act::drag, GridSide::right, 1, 3,
+         Game::off, false, Then::nothing, "Ring 已从 A（装备 1）移到 B（装备 3）；Sword 换到了 A（装备 1）"},
+        {"to a full tab", ring_and_potion, full, false, Act::enter, GridSide::right, 1, 0, Game::off, false,
+         Then::nothing, "", "箱子  B  的装备页已经放满了"},
+        {"between the two layouts", old_ring, sword, false, Act::enter, GridSide::right, 1, 0, Game::off, false,
+         Then::nothing, "", "不同的游戏版本"},
+        {"into a box that is no stash", ring_and_potion, "not a stash", false, Act::enter, GridSide::right, 1, 0,
+         Game::off, false, Then::nothing, "", "箱子  B  不能写入（文件太短）"},
+        {"into a box the game wrote since", ring_and_potion, sword, false, Act::enter, GridSide::right, 1, 0,
+         Game::off, true, Then::nothing, "", "已重新读取这个箱子"},
+        {"into the box in use while the game runs", ring_and_potion, sword, true, Act::enter, GridSide::right, 1, 0,
+         Game::ok, false, Then::nothing, "Ring 已从 A（装备 1）移到 M（装备 1）"},
+        {"the player cancels the game's question", ring_and_potion, sword, true, Act::enter, GridSide::right, 1, 0,
+         Game::cancel},
+        {"undone", ring_and_potion, sword, false, Act::drag, GridSide::right, 1, 4, Game::off, false, Then::undo,
+         "已撤销移动：Ring 回到 A（装备 1）"},
+        {"undone after the game wrote a box", ring_and_potion, sword, false, Act::drag, GridSide::right, 1, 4,
+         Game::off, false, Then::change_then_undo, "", "在这次移动之后又被改动过"},
+        {"into a new empty box", old_ring, test::stash_file({}, test::stash_version_empty_image), false, Act::enter,
+         GridSide::right, 1, 0, Game::off, false, Then::nothing, "Ring 已从 A（装备 1）移到 B（装备 1）"},
+    };
+    test::write_on_disk(my_box("A"), sword);
+    test::write_on_disk(stash(), sword);
+    test::write_on_disk(saved_box("B"), sword);
+    start_library("M");
+    quiet();
+    select(mine(), "A");
+    // Each grid's items as "name place" in place order, and each file's as read now.
+    const auto in_grid = [&](GridSide side) {
+        std::vector<std::string> items;
+        for (int place = 1; place <= ui::grid_places; ++place)
+            if (const ui::GridCell& cell = window().grid(side)->cell({0, place}); cell.occupied)
+                items.push_back(cell.name + " " + std::to_string(place));
+        return items;
+    };
+    const auto on_disk = [&](const std::string& file) {
+        std::vector<std::string> items;
+        for (int place = 1; place <= ui::grid_places; ++place)
+            for (const stash::Item& item : stash::read_stash(test::read_on_disk(file)).items)
+                if (item.tab == stash::Tab::gear && item.place == place) items.push_back(item.name + " " + std::to_string(place));
+        return items;
+    };
+
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string b_file = c.b_in_use ? stash() : saved_box("B");
+        test::write_on_disk(my_box("A"), c.a);
+        test::write_on_disk(b_file, c.b);
+        window().close();
+        driver->click(*w().超级按钮内容);
+        if (!c.b_in_use) window().choose_box(2);  // my boxes A and M, then the saved B
+        ASSERT_EQ(window().box_choices().size(), 3u);
+        ASSERT_EQ(window().box_choices()[static_cast<std::size_t>(window().chosen_box())],
+                  c.b_in_use ? "当前使用箱子：M" : "保存箱子  B");
+        if (c.stale) test::write_on_disk(b_file, game_wrote);
+        if (c.game != Game::off) {
+            headless::set_running_processes({"Torchlight2.exe"});
+            driver->answer_message_box(c.game == Game::ok ? result_ok : result_cancel);
+        }
+        const std::string a_before = test::read_on_disk(my_box("A")), b_before = test::read_on_disk(b_file);
+
+        headless::StashGrid& left = *window().in_memory(GridSide::left);
+        if (c.act == Act::drag) {
+            EXPECT_EQ(left.drag(c.from, *window().in_memory(c.to_side), c.to), true);
+        } else {
+            left.set_focus();
+            left.set_focused_place(c.from);
+            left.press(ui::GridKey::enter);
+        }
+        headless::set_running_processes({});
+        if (c.then != Then::nothing) {
+            if (c.then == Then::change_then_undo) test::write_on_disk(b_file, game_wrote);
+            left.set_focus();
+            left.press(ui::GridKey::undo);
+            if (c.then == Then::undo) {
+                EXPECT_EQ(test::read_on_disk(my_box("A")), a_before);
+                EXPECT_EQ(test::read_on_disk(b_file), b_before);
+            }
+        }
+
+        std::vector<test::ShownDialog> dialogs = shown();
+        if (c.game != Game::off) {
+            ASSERT_FALSE(dialogs.empty());
+            EXPECT_EQ(dialogs.front().caption, "游戏正在运行");
+            dialogs.erase(dialogs.begin());
+        }
+        if (c.refusal.empty()) {
+            EXPECT_TRUE(dialogs.empty());
+            if (!c.summary.empty()) EXPECT_EQ(window().summary(), c.summary);
+        } else {
+            ASSERT_EQ(dialogs.size(), 1u);
+            EXPECT_EQ(dialogs.front().style, style_stop);
+            EXPECT_NE(dialogs.front().text.find(c.refusal), std::string::npos) << dialogs.front().text;
+        }
+        if (c.game == Game::cancel || (!c.refusal.empty() && c.then == Then::nothing)) {
+            EXPECT_EQ(test::read_on_disk(my_box("A")), a_before) << "nothing written";
+            if (!c.stale) EXPECT_EQ(test::read_on_disk(b_file), b_before);
+        }
+        EXPECT_EQ(in_grid(GridSide::left), on_disk(my_box("A"))) << "the grids show the files as read back";
+        EXPECT_EQ(in_grid(GridSide::right), on_disk(b_file));
+        EXPECT_EQ(window().shown_rows().size(), stash::read_stash(test::read_on_disk(my_box("A"))).items.size());
+    }
+
+    // Undo goes back move by move: two moves between the same boxes, two undos.
+    test::write_on_disk(my_box("A"), ring_and_potion);
+    test::write_on_disk(saved_box("B"), sword);
+    window().close();
+    driver->click(*w().超级按钮内容);
+    window().choose_box(2);
+    headless::StashGrid& left = *window().in_memory(GridSide::left);
+    left.drag(1, *window().in_memory(GridSide::right), 4);
+    window().in_memory(GridSide::right)->drag(3, left, 2);
+    left.set_focus();
+    left.press(ui::GridKey::undo);
+    left.press(ui::GridKey::undo);
+    EXPECT_TRUE(shown().empty());
+    EXPECT_EQ(test::read_on_disk(my_box("A")), ring_and_potion);
+    EXPECT_EQ(test::read_on_disk(saved_box("B")), sword);
 }
 
 }  // namespace

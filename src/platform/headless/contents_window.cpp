@@ -4,10 +4,25 @@
 
 namespace kistvar::headless {
 
+void ContentsWindow::open() {
+    if (open_) return;
+    open_ = true;
+    left_ = std::make_unique<StashGrid>(grids_window_, -1);
+    right_ = std::make_unique<StashGrid>(grids_window_, -1);
+    wire_grid(*left_, ui::GridSide::left);
+    wire_grid(*right_, ui::GridSide::right);
+}
+
 // A closed window keeps nothing, as a destroyed one; a step asked for still
 // runs, as the real one's timer belongs to the main window.
 void ContentsWindow::close() {
     open_ = search_focused_ = false;
+    grids_window_.focused = nullptr;
+    left_.reset();
+    right_.reset();
+    left_title_.clear();
+    choices_.clear();
+    chosen_ = -1;
     search_.clear();
     summary_.clear();
     columns_.clear();
@@ -47,6 +62,18 @@ bool ContentsWindow::run_one_step() {
 void ContentsWindow::run_waiting_steps() {
     while (run_one_step()) {
     }
+}
+
+void ContentsWindow::show_box_choices(const std::vector<std::string>& choices, int chosen) {
+    if (!open_) return;
+    choices_ = choices;
+    chosen_ = chosen >= 0 && static_cast<std::size_t>(chosen) < choices_.size() ? chosen : -1;
+}
+
+void ContentsWindow::choose_box(int choice) {
+    if (!open_ || choice < 0 || static_cast<std::size_t>(choice) >= choices_.size()) return;
+    chosen_ = choice;
+    if (on_box_chosen) on_box_chosen(choice);
 }
 
 void ContentsWindow::click_column(int column) { rows_.sort_by(column); }

@@ -1,6 +1,8 @@
 // The contents window on Win32: a resizable top-level window owned by the main
 // window, made when opened and destroyed when closed (Esc or its close box).
-// Its search box, summary line and report list fill it at any size; the
+// Under its search box the two grids stand side by side at their own size,
+// the drop-down of boxes above the right one; the summary line and the
+// report list below fill the rest at any size; the
 // message loop hands it its keys. Its list is an owner-data list view that
 // draws the rows it holds in the order they are shown, so tens of thousands
 // of finds cost one message, and a header click orders numbers, not rows
@@ -11,6 +13,9 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <memory>
+
+#include "platform/win32/stash_grid.h"
 #include "ui/contents_window.h"
 
 namespace kistvar::win32 {
@@ -37,6 +42,13 @@ public:
     std::vector<std::string> columns() const override { return columns_; }
     std::vector<ui::Row> shown_rows() const override { return rows_.shown(); }
     void request_step() override;
+    ui::StashGrid* grid(ui::GridSide side) override {
+        return side == ui::GridSide::left ? left_.get() : right_.get();
+    }
+    void set_left_title(std::string_view text) override;
+    std::string left_title() const override;
+    void show_box_choices(const std::vector<std::string>& choices, int chosen) override;
+    int chosen_box() const override;
 
     // One message of the program's loop, when it is for this window: Tab and
     // Esc. True when taken.
@@ -47,6 +59,7 @@ public:
     HWND hwnd() const { return window_; }
     HWND search_box() const { return search_; }
     HWND list() const { return list_; }
+    HWND box_choice() const { return choice_; }
 
 private:
     static LRESULT CALLBACK window_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
@@ -55,6 +68,7 @@ private:
     void create_children();
     void show_cue();
     void lay_out();
+    SIZE smallest_client() const;
 
     // The list (contents_window_list.cpp).
     void show_columns(const std::vector<std::string>& columns);
@@ -69,6 +83,9 @@ private:
     HWND search_ = nullptr;
     HWND summary_ = nullptr;
     HWND list_ = nullptr;
+    HWND left_title_ = nullptr;
+    HWND choice_ = nullptr;
+    std::unique_ptr<Win32StashGrid> left_, right_;
     std::vector<std::string> columns_;
     ui::SortedRows rows_;
 };
