@@ -115,10 +115,6 @@ void undo_last_move(App& app) {
     // Undone, or never to be: a box it would write changed since the move.
     // The moves before it are the store's to check, each in its turn.
     if (outcome.moved() || outcome.result == store::MoveResult::stale) moves.forget_last();
-    if (outcome.moved()) {
-        moves.written(record.source.path, outcome.source_now);
-        moves.written(record.target.path, outcome.target_now);
-    }
     show_written(app, record.source.path, record.target.path);
     if (!outcome.moved()) {
         tell_refusal(move_refusal_text(outcome, last.item, record.from.tab, store::backups_folder(places), true));

@@ -25,14 +25,6 @@ public:
         moves_.push_back(std::move(move));
         if (moves_.size() > kept) moves_.pop_front();
     }
-    // An undo puts a box back as the move before it left it, byte for byte,
-    // but writes it anew: the moves kept take the file's new facts, and the
-    // hash of the bytes each wrote still tells whether the box is as it left it.
-    void written(const std::string& path, const FileFacts& facts) {
-        for (MadeMove& move : moves_)
-            for (store::WrittenBox* box : {&move.record.source, &move.record.target})
-                if (box->path == path) box->facts = facts;
-    }
     bool empty() const { return moves_.empty(); }
     const MadeMove& last() const { return moves_.back(); }
     void forget_last() { moves_.pop_back(); }

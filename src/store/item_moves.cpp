@@ -38,15 +38,18 @@ std::uint64_t content_hash(std::string_view bytes) {
 
 bool same_file(std::string_view a, std::string_view b) { return compare_text(a, b, false) == 0; }
 
-// Reads a box that is to be written, if its file still has the facts it is
-// expected to have (and, for an undo, the bytes); the refusal otherwise.
-std::optional<MoveOutcome> open_box(std::string_view path, std::string_view title, const FileFacts& expected,
-                                    std::optional<std::uint64_t> expected_hash, OpenBox& box) {
+// Reads a box that is to be written, if it is still as expected: a move's
+// box with the facts the window read it with, an undo's with the bytes the
+// move left (written anew by an undo of a later move, it has new facts but
+// the same bytes); the refusal otherwise.
+std::optional<MoveOutcome> open_box(std::string_view path, std::string_view title,
+                                    std::optional<FileFacts> expected_facts, std::optional<std::uint64_t> expected_hash,
+                                    OpenBox& box) {
     FileFacts now;
     if (!file_facts(path, now))
         return last_failure_was_missing() ? refused(MoveResult::stale, title)
                                           : refused(MoveResult::not_writable, title, stash::Problem::cannot_read);
-    if (now != expected) return refused(MoveResult::stale, title);
+    if (expected_facts && now != *expected_facts) return refused(MoveResult::stale, title);
     if (now.size > stash::largest_stash_size)
         return refused(MoveResult::not_writable, title, stash::Problem::too_large);
     if (!read_file_up_to(path, stash::largest_stash_size, box.bytes))
@@ -175,8 +178,8 @@ MoveOutcome move_item(const Places& places, const ViewedBox& source, Cell from, 
     if (record.exchanged_is_at) outcome.exchanged_now = from;
     outcome.target_now = facts.front();
     outcome.source_now = facts.back();
-    record.source = {source.path, source.title, outcome.source_now, content_hash(losing_bytes)};
-    record.target = {target.path, target.title, outcome.target_now, content_hash(gaining_bytes)};
+    record.source = {source.path, source.title, content_hash(losing_bytes)};
+    record.target = {target.path, target.title, content_hash(gaining_bytes)};
     outcome.record = std::move(record);
     return outcome;
 }
@@ -186,9 +189,9 @@ MoveOutcome undo_move(const Places& places, const MoveRecord& record) {
     const WrittenBox& target = record.target;
     const bool one_box = same_file(source.path, target.path);
     OpenBox source_box, target_box;
-    if (auto refusal = open_box(source.path, source.title, source.facts, source.hash, source_box)) return *refusal;
+    if (auto refusal = open_box(source.path, source.title, std::nullopt, source.hash, source_box)) return *refusal;
     if (!one_box)
-        if (auto refusal = open_box(target.path, target.title, target.facts, target.hash, target_box))
+        if (auto refusal = open_box(target.path, target.title, std::nullopt, target.hash, target_box))
             return *refusal;
     stash::StashRecords& regaining = *source_box.records;
     stash::StashRecords& giving = one_box ? regaining : *target_box.records;

@@ -46,12 +46,12 @@ enum class MoveResult {
     read_back_differs,  // `box` read back otherwise than meant; both are put back (`restored`), or not
 };
 
-// One box as a move left it. Undo writes it only while it is still so: the
-// same facts and the same bytes (a write time may be too coarse to tell).
+// One box as a move left it. Undo writes it only while it is still so, byte
+// for byte: its facts cannot tell (a write time may be too coarse, and an
+// undo of a later move writes the same bytes anew).
 struct WrittenBox {
     std::string path;
     std::string title;
-    FileFacts facts;         // as read back after the move
     std::uint64_t hash = 0;  // of the bytes the move wrote
 };
 
