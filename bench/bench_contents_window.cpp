@@ -6,7 +6,6 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
-#include <vector>
 
 #include "app/bindings.h"
 #include "bench_library.h"
@@ -22,7 +21,6 @@
 
 #include "platform/win32/contents_window.h"
 #include "platform/win32/main_window.h"
-#include "platform/win32/stash_grid.h"
 #else
 #include "platform/headless/contents_window.h"
 #endif
@@ -73,26 +71,6 @@ void sort_by_name(App& app, StepClock& clock) {
     auto& window = dynamic_cast<win32::Win32MainWindow&>(app.w);
     MSG message{};
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) clock.time([&] { window.handle_input(message); });
-}
-
-// A repaint of the left grid showing a well-filled box, as the system asks
-// for one: the median of several, to hold against a frame (16.7 ms at 60 Hz).
-double grid_paint_ms(App& app) {
-    ui::ListView& saved = *app.w.超级列表框保存箱子;
-    saved.set_focus();
-    saved.set_selected_item(saved.find_item(saved_box_title(0)));
-    auto* grid = dynamic_cast<win32::Win32StashGrid*>(app.w.箱子内容->grid(ui::GridSide::left));
-    if (grid == nullptr || !IsWindowVisible(grid->hwnd()) || !app.state.contents_window.left.contents ||
-        app.state.contents_window.left.contents->items.empty())
-        throw std::runtime_error("no grid shows the box");
-    std::vector<double> paints;
-    for (int n = 0; n < 21; ++n) {
-        const auto start = std::chrono::steady_clock::now();
-        RedrawWindow(grid->hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-        paints.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-    }
-    std::nth_element(paints.begin(), paints.begin() + paints.size() / 2, paints.end());
-    return paints[paints.size() / 2];
 }
 #else
 template <typename Busy>
@@ -179,9 +157,6 @@ void measure_contents_window(const char* backend_name, const StartProgram& start
                  backend_name, finds, 2 * boxes_per_folder, cold_s, cold.search.steps, cold.search.longest_ms,
                  cold.sort.longest_ms, warm.search.steps, warm.search.longest_ms, warm.sort.longest_ms);
     app.w.箱子内容->set_search_text("");
-#ifdef _WIN32
-    std::printf("%s grid_paint_ms=%.1f (one frame: <= 16.7)\n", backend_name, grid_paint_ms(app));
-#endif
     const StepClock largest = select_largest_box(app, library);
     std::fprintf(stderr, "%s contents window: a box at the size limit (%zu items) shown in %d steps, longest %.1f ms\n",
                  backend_name, app.state.contents_window.left.contents->items.size(), largest.steps,
