@@ -46,6 +46,11 @@ std::string find_file(std::string_view pattern, std::uint32_t attribute_mask, bo
                       SearchHandle& handle);
 void end_find_file(SearchHandle& handle);
 
+// The names of the files (not folders) the pattern matches, as find_file
+// gives them, and nothing else of them: for a caller that needs the facts of
+// few (file_facts), where a platform looks up every file to tell them.
+std::vector<std::string> file_names(std::string_view pattern);
+
 // One folder level; fails when it exists or its parent is missing.
 bool create_folder(std::string_view path);
 // Replaces an existing target. Copying a file onto itself fails and changes nothing.

@@ -17,8 +17,10 @@ struct DirectoryEntry {
 };
 
 // Find-first/next over a path whose last part may hold "*" and "?", matched
-// case-insensitively. Returns 0 when nothing matches.
-std::intptr_t find_first(std::string_view pattern, DirectoryEntry& entry);
+// case-insensitively. Returns 0 when nothing matches. Without facts a search
+// may leave out the size, the write time and the read-only bit where they
+// cost a look-up per file (on Linux); names and folders are always told.
+std::intptr_t find_first(std::string_view pattern, DirectoryEntry& entry, bool with_facts = true);
 bool find_next(std::intptr_t search, DirectoryEntry& entry);
 void find_close(std::intptr_t search);
 
