@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -45,11 +46,6 @@ struct SearchHandle {
 std::string find_file(std::string_view pattern, std::uint32_t attribute_mask, bool files_only,
                       SearchHandle& handle);
 void end_find_file(SearchHandle& handle);
-
-// The names of the files (not folders) the pattern matches, as find_file
-// gives them, and nothing else of them: for a caller that needs the facts of
-// few (file_facts), where a platform looks up every file to tell them.
-std::vector<std::string> file_names(std::string_view pattern);
 
 // One folder level; fails when it exists or its parent is missing.
 bool create_folder(std::string_view path);
@@ -96,6 +92,17 @@ struct FileFacts {
 };
 // The facts of an existing file (not a folder); false otherwise.
 bool file_facts(std::string_view path, FileFacts& facts);
+
+// A file a listing found, with its facts where the platform gives them with
+// the name (Windows does; Linux would look up every file for them).
+struct ListedFile {
+    std::string name;
+    std::optional<FileFacts> facts;
+};
+// The files (not folders) the pattern matches, as find_file gives them,
+// without a look-up of any one file: for a caller that needs the facts of a
+// few of them (file_facts for those the listing left without).
+std::vector<ListedFile> list_files(std::string_view pattern);
 // The facts of the entry find_file returned last, from the same directory
 // read (a folder of a thousand boxes costs one listing, not a thousand
 // look-ups); false when no search is open.

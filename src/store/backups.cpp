@@ -35,13 +35,14 @@ struct FoundBackup {
     std::string name;
     std::size_t stem_size = 0;  // of the name less " (n)" and ".bin"
     int serial = 1;             // n among the title's backups of one second; 1 for none
+    std::optional<FileFacts> facts;  // where the listing gave them
 
     std::string_view stamp() const { return std::string_view(name).substr(0, stamp_shape.size()); }
     std::string_view stem() const { return std::string_view(name).substr(0, stem_size); }
 };
 
-FoundBackup found_backup(std::string name) {
-    FoundBackup backup{std::move(name)};
+FoundBackup found_backup(std::string name, std::optional<FileFacts> facts) {
+    FoundBackup backup{std::move(name), 0, 1, facts};
     const std::string_view base = std::string_view(backup.name).substr(0, backup.name.size() - backup_extension.size());
     backup.stem_size = base.size();
     const std::size_t open = base.rfind(" (");
@@ -56,12 +57,12 @@ FoundBackup found_backup(std::string name) {
     return backup;
 }
 
-// The backups in the folder, by name alone: on a platform where a listing's
-// write times cost a look-up per file, pruning asks for the few it weighs.
+// The backups in the folder, from one listing; where the platform would look
+// up each file for its write time, pruning asks for the few it weighs.
 std::vector<FoundBackup> backups_in(const std::string& folder) {
     std::vector<FoundBackup> backups;
-    for (std::string& name : file_names(folder + "\\*.bin"))
-        if (is_backup_name(name)) backups.push_back(found_backup(std::move(name)));
+    for (ListedFile& file : list_files(folder + "\\*.bin"))
+        if (is_backup_name(file.name)) backups.push_back(found_backup(std::move(file.name), file.facts));
     return backups;
 }
 
@@ -111,12 +112,13 @@ struct TitleBackups {
 // new one, or any written after it, the first to go. Within one second each
 // title's backups go by their numbers and the titles take turns by write
 // time, so only the backups weighed are looked up, not the whole folder.
-void remove_oldest_backups(const std::string& folder, std::vector<FoundBackup> backups, const FoundBackup& newest,
+void remove_oldest_backups(const std::string& folder, std::vector<FoundBackup> backups, std::string_view newest,
                            std::uint64_t newest_written) {
     const std::size_t count = backups.size() + 1;
     if (count <= static_cast<std::size_t>(backups_kept)) return;
     std::size_t surplus = count - backups_kept;
-    std::erase_if(backups, [&](const FoundBackup& backup) { return backup.stamp() > newest.stamp(); });
+    const std::string_view newest_stamp = newest.substr(0, stamp_shape.size());
+    std::erase_if(backups, [&](const FoundBackup& backup) { return backup.stamp() > newest_stamp; });
     // By stem (the stamp leads it), then by number.
     std::sort(backups.begin(), backups.end(), [](const FoundBackup& a, const FoundBackup& b) {
         return a.stem() != b.stem() ? a.stem() < b.stem() : a.serial < b.serial;
@@ -124,11 +126,13 @@ void remove_oldest_backups(const std::string& folder, std::vector<FoundBackup> b
     // The write time of a title's next backup that may go; a backup gone, or
     // written no earlier than the new one, is passed over.
     auto next_written = [&](TitleBackups& title) -> std::optional<std::uint64_t> {
-        for (; !title.next_written && title.next < title.backups.size(); ++title.next) {
-            FileFacts facts;
-            if (file_facts(folder + "\\" + title.backups[title.next]->name, facts) && facts.last_write < newest_written)
+        while (!title.next_written && title.next < title.backups.size()) {
+            const FoundBackup& backup = *title.backups[title.next];
+            FileFacts facts = backup.facts.value_or(FileFacts{});
+            if ((backup.facts || file_facts(folder + "\\" + backup.name, facts)) && facts.last_write < newest_written)
                 title.next_written = facts.last_write;
-            if (title.next_written) break;
+            else
+                ++title.next;
         }
         return title.next_written;
     };
@@ -177,7 +181,7 @@ Backup back_up_box(const Places& places, std::string_view file, std::string_view
     const std::string name = write_backup(backup.folder, backups, content, title, written, backup.reason);
     if (name.empty()) return backup;
     backup.file = backup.folder + "\\" + name;
-    remove_oldest_backups(backup.folder, std::move(backups), found_backup(name), written.last_write);
+    remove_oldest_backups(backup.folder, std::move(backups), name, written.last_write);
     return backup;
 }
 

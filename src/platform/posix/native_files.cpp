@@ -123,7 +123,8 @@ std::intptr_t find_first(std::string_view pattern, DirectoryEntry& entry, bool w
             struct stat info;
             if (!posix::matches_wildcard(name, last)) continue;
             if (!with_facts && (item->d_type == DT_REG || item->d_type == DT_DIR)) {
-                search->entries.push_back({name, item->d_type == DT_DIR ? attribute_folder : attribute_archive, 0, 0});
+                search->entries.push_back(
+                    {name, item->d_type == DT_DIR ? attribute_folder : attribute_archive, 0, 0, false});
             } else if (status_in(directory, item->d_name, info)) {
                 search->entries.push_back(entry_of(name, info));
             }
