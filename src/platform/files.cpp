@@ -146,6 +146,23 @@ std::string find_file(std::string_view pattern, std::uint32_t attribute_mask, bo
     return search->entry.name;
 }
 
+std::vector<ListedFile> list_files(std::string_view pattern) {
+    std::vector<ListedFile> files;
+    if (!seam_allows(FileCall::find_first, pattern)) return files;
+    native::DirectoryEntry entry;
+    const std::intptr_t search = native::find_first(pattern, entry, false);
+    if (search == 0) return files;
+    const bool boxes_only = ends_with_ignoring_case(pattern, "*.bin");
+    do {
+        if ((entry.attributes & attribute_folder) != 0 || (boxes_only && !ends_with_ignoring_case(entry.name, ".bin")))
+            continue;
+        files.push_back({std::move(entry.name), std::nullopt});
+        if (entry.facts_known) files.back().facts = FileFacts{entry.size, entry.last_write};
+    } while (seam_allows(FileCall::find_next, pattern) && native::find_next(search, entry));
+    native::find_close(search);
+    return files;
+}
+
 void end_find_file(SearchHandle& handle) {
     OpenSearch* search = open_search(handle);
     if (search == nullptr) return;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -91,6 +92,17 @@ struct FileFacts {
 };
 // The facts of an existing file (not a folder); false otherwise.
 bool file_facts(std::string_view path, FileFacts& facts);
+
+// A file a listing found, with its facts where the platform gives them with
+// the name (Windows does; Linux would look up every file for them).
+struct ListedFile {
+    std::string name;
+    std::optional<FileFacts> facts;
+};
+// The files (not folders) the pattern matches, as find_file gives them,
+// without a look-up of any one file: for a caller that needs the facts of a
+// few of them (file_facts for those the listing left without).
+std::vector<ListedFile> list_files(std::string_view pattern);
 // The facts of the entry find_file returned last, from the same directory
 // read (a folder of a thousand boxes costs one listing, not a thousand
 // look-ups); false when no search is open.

@@ -1,8 +1,9 @@
 #include "store/backups.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdint>
-#include <unordered_set>
+#include <optional>
 #include <vector>
 
 #include "platform/file_names.h"
@@ -29,25 +30,39 @@ bool is_backup_name(std::string_view name) {
     return true;
 }
 
+// A backup as its name tells it: "<stamp> <title>[ (n)].bin".
 struct FoundBackup {
     std::string name;
-    std::uint64_t last_write = 0;
+    std::size_t stem_size = 0;  // of the name less " (n)" and ".bin"
+    int serial = 1;             // n among the title's backups of one second; 1 for none
+    std::optional<FileFacts> facts;  // where the listing gave them
 
     std::string_view stamp() const { return std::string_view(name).substr(0, stamp_shape.size()); }
-    // Older: an earlier stamp, or the same one and written earlier.
-    bool operator<(const FoundBackup& other) const {
-        return stamp() != other.stamp() ? stamp() < other.stamp() : last_write < other.last_write;
-    }
+    std::string_view stem() const { return std::string_view(name).substr(0, stem_size); }
 };
 
-// The backups in the folder, with when each was written, from one listing.
+FoundBackup found_backup(std::string name, std::optional<FileFacts> facts) {
+    FoundBackup backup{std::move(name), 0, 1, facts};
+    const std::string_view base = std::string_view(backup.name).substr(0, backup.name.size() - backup_extension.size());
+    backup.stem_size = base.size();
+    const std::size_t open = base.rfind(" (");
+    if (!base.ends_with(')') || open == std::string_view::npos || open < stamp_shape.size() || open + 4 > base.size())
+        return backup;
+    const std::string_view digits = base.substr(open + 2, base.size() - open - 3);
+    int serial = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), serial);
+    if (digits.front() == '-' || error != std::errc() || end != digits.data() + digits.size()) return backup;
+    backup.stem_size = open;
+    backup.serial = serial;
+    return backup;
+}
+
+// The backups in the folder, from one listing; where the platform would look
+// up each file for its write time, pruning asks for the few it weighs.
 std::vector<FoundBackup> backups_in(const std::string& folder) {
     std::vector<FoundBackup> backups;
-    SearchHandle search;
-    FileFacts facts;
-    for (std::string name = find_file(folder + "\\*.bin", 0, true, search); !name.empty();
-         name = find_file("", 0, true, search))
-        if (is_backup_name(name) && found_file_facts(search, facts)) backups.push_back({name, facts.last_write});
+    for (ListedFile& file : list_files(folder + "\\*.bin"))
+        if (is_backup_name(file.name)) backups.push_back(found_backup(std::move(file.name), file.facts));
     return backups;
 }
 
@@ -61,40 +76,86 @@ std::string backup_stem(std::string_view title) {
     return stem.append(first_utf16_units(title, room - 1)).append("…");
 }
 
-// Writes the content under the first of "<stem>.bin", "<stem> (2).bin", ...
-// that the listing does not have; a name taken since, or taken in another
-// letter case (the write then fails and the name exists), is stepped over
-// too. Read and written rather than copied: the backup is on the disk for
-// good before the original is touched, and a name taken meanwhile is never
-// replaced. The backup's name, or the empty text with `reason` set.
+// Writes the content under "<stem>.bin", or with the number after the
+// highest the folder holds for the stem ("<stem> (2).bin", ...), so that a
+// title's backups of one second are numbered in the order they were written.
+// A name taken since, or taken in another letter case (the write then fails
+// and the name exists), is stepped over. Read and written rather than
+// copied: the backup is on the disk for good before the original is touched,
+// and a name taken meanwhile is never replaced. The backup's name, or the
+// empty text with `reason` set.
 std::string write_backup(const std::string& folder, const std::vector<FoundBackup>& backups,
                          std::string_view content, std::string_view title, FileFacts& written, std::string& reason) {
     const std::string stem = backup_stem(title);
-    std::unordered_set<std::string_view> listed;
+    int highest = 0;
     for (const FoundBackup& backup : backups)
-        if (backup.name.starts_with(stem)) listed.insert(backup.name);
-    for (int serial = 1;; ++serial) {
+        if (backup.stem() == stem) highest = std::max(highest, backup.serial);
+    for (int serial = highest + 1;; ++serial) {
         const std::string name = stem + (serial == 1 ? "" : " (" + std::to_string(serial) + ")") + ".bin";
-        if (listed.count(name)) continue;
         if (write_file_atomically(folder + "\\" + name, content, false, &written)) return name;
         reason = last_failure_reason();
         if (!file_exists(folder + "\\" + name)) return {};
     }
 }
 
+// One title's backups of one second, in the order of their numbers: the
+// order they were written in.
+struct TitleBackups {
+    std::vector<const FoundBackup*> backups;
+    std::size_t next = 0;
+    std::optional<std::uint64_t> next_written;  // looked up once
+};
+
 // Keeps the newest backups. Only those older than the one just written, by
 // the stamp of their name and by write time, may go, the oldest first: a
 // clock set back, or backups copied from another computer, must not make the
-// new one, or any written after it, the first to go.
-void remove_oldest_backups(const std::string& folder, std::vector<FoundBackup> backups, const FoundBackup& newest) {
+// new one, or any written after it, the first to go. Within one second each
+// title's backups go by their numbers and the titles take turns by write
+// time, so only the backups weighed are looked up, not the whole folder.
+void remove_oldest_backups(const std::string& folder, std::vector<FoundBackup> backups, std::string_view newest,
+                           std::uint64_t newest_written) {
     const std::size_t count = backups.size() + 1;
     if (count <= static_cast<std::size_t>(backups_kept)) return;
-    std::erase_if(backups, [&](const FoundBackup& backup) {
-        return backup.stamp() > newest.stamp() || backup.last_write >= newest.last_write;
+    std::size_t surplus = count - backups_kept;
+    const std::string_view newest_stamp = newest.substr(0, stamp_shape.size());
+    std::erase_if(backups, [&](const FoundBackup& backup) { return backup.stamp() > newest_stamp; });
+    // By stem (the stamp leads it), then by number.
+    std::sort(backups.begin(), backups.end(), [](const FoundBackup& a, const FoundBackup& b) {
+        return a.stem() != b.stem() ? a.stem() < b.stem() : a.serial < b.serial;
     });
-    std::sort(backups.begin(), backups.end());
-    const std::size_t surplus = std::min(count - backups_kept, backups.size());
-    for (std::size_t i = 0; i < surplus; ++i) delete_file(folder + "\\" + backups[i].name);
+    // The write time of a title's next backup that may go; a backup gone, or
+    // written no earlier than the new one, is passed over.
+    auto next_written = [&](TitleBackups& title) -> std::optional<std::uint64_t> {
+        while (!title.next_written && title.next < title.backups.size()) {
+            const FoundBackup& backup = *title.backups[title.next];
+            FileFacts facts = backup.facts.value_or(FileFacts{});
+            if ((backup.facts || file_facts(folder + "\\" + backup.name, facts)) && facts.last_write < newest_written)
+                title.next_written = facts.last_write;
+            else
+                ++title.next;
+        }
+        return title.next_written;
+    };
+    for (std::size_t first = 0; surplus > 0 && first < backups.size();) {
+        std::vector<TitleBackups> titles;
+        std::size_t end = first;
+        for (; end < backups.size() && backups[end].stamp() == backups[first].stamp(); ++end) {
+            if (end == first || backups[end].stem() != backups[end - 1].stem()) titles.emplace_back();
+            titles.back().backups.push_back(&backups[end]);
+        }
+        while (surplus > 0) {
+            TitleBackups* oldest = nullptr;
+            for (TitleBackups& title : titles)
+                if (next_written(title) && (oldest == nullptr || *title.next_written < *oldest->next_written))
+                    oldest = &title;
+            if (oldest == nullptr) break;  // none of this second may go
+            delete_file(folder + "\\" + oldest->backups[oldest->next]->name);
+            --surplus;
+            ++oldest->next;
+            oldest->next_written.reset();
+        }
+        first = end;
+    }
 }
 
 }  // namespace
@@ -114,13 +175,13 @@ Backup back_up_box(const Places& places, std::string_view file, std::string_view
         backup.reason = last_failure_reason();
         return backup;
     }
-    const std::vector<FoundBackup> backups = backups_in(backup.folder);
+    std::vector<FoundBackup> backups = backups_in(backup.folder);
     if (backups.empty()) ready_backups_folder(places);  // one that holds backups is there
     FileFacts written;
     const std::string name = write_backup(backup.folder, backups, content, title, written, backup.reason);
     if (name.empty()) return backup;
     backup.file = backup.folder + "\\" + name;
-    remove_oldest_backups(backup.folder, backups, {name, written.last_write});
+    remove_oldest_backups(backup.folder, std::move(backups), name, written.last_write);
     return backup;
 }
 

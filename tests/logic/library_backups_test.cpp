@@ -127,19 +127,27 @@ TEST_F(Guards, AFailedBackupStopsTheOperationWithAMessageEvenWhenQuiet) {
 // just written, by the stamp of their name and by write time, are pruned,
 // the oldest first: never the new one, nor any stamped or written after it
 // (a clock set back, backups copied from another computer), nor a player's
-// own file, however much it looks like a backup.
+// own file, however much it looks like a backup. Backups of one second go
+// by write time across titles, and a title's next backup of that second
+// takes the number after its highest.
 TEST_F(Guards, TheNewestHundredBackupsStayAndNamesTakenGetANumber) {
     // Of the same second as the new backup, and written before it.
-    const std::string taken = std::string(stamp) + "T.bin", numbered = std::string(stamp) + "T (2).bin";
+    const std::string taken = std::string(stamp) + "T.bin";
+    enum class Before { older_days, later_days, one_second };
     struct Case {
         const char* what;
-        int year;            // of the hundred backups there before
+        Before before;       // the hundred backups there before
         bool written_later;  // ... and their files written after the swap's
         std::vector<std::string> pruned;
+        std::string numbered;  // the new backup
     } const cases[] = {
-        {"older backups", 2012, false, {"2012-01-01 09.00.00 old.bin", "2012-01-02 09.00.00 old.bin"}},
-        {"the clock set back", 2013, false, {taken}},
-        {"backups from another computer", 2012, true, {taken}},
+        {"older backups", Before::older_days, false,
+         {"2012-01-01 09.00.00 old.bin", "2012-01-02 09.00.00 old.bin"}, std::string(stamp) + "T (2).bin"},
+        {"the clock set back", Before::later_days, false, {taken}, std::string(stamp) + "T (2).bin"},
+        {"backups from another computer", Before::older_days, true, {taken}, std::string(stamp) + "T (2).bin"},
+        // "U" and "V" take turns, "U" first, numbered from 3 as if their first two had gone.
+        {"one second's backups of two titles", Before::one_second, false,
+         {std::string(stamp) + "U (3).bin", std::string(stamp) + "V (3).bin"}, std::string(stamp) + "T (2).bin"},
     };
     const std::vector<std::string> players_own = {"notes.bin", "2011.01.01 09-00-00 mine.bin",
                                                   "2011-01-01 09.00.00mine.bin"};
@@ -151,21 +159,26 @@ TEST_F(Guards, TheNewestHundredBackupsStayAndNamesTakenGetANumber) {
         put_stash("content of M");
         put_my_box("T", "content of T");
         test::make_folder_on_disk(backups());
-        std::map<std::string, std::string> before;
-        for (int day = 1; day <= 100; ++day) {
+        std::vector<std::string> hundred;  // in the order they were written
+        for (int n = 1; n <= 100; ++n) {
             char name[64];
-            std::snprintf(name, sizeof name, "%d-%02d-%02d 09.00.00 old.bin", c.year, 1 + (day - 1) / 28,
-                          1 + (day - 1) % 28);
-            before[name] = "old";
+            if (c.before == Before::one_second)
+                std::snprintf(name, sizeof name, "%s%s (%d).bin", stamp, n % 2 ? "U" : "V", 2 + (n + 1) / 2);
+            else
+                std::snprintf(name, sizeof name, "%d-%02d-%02d 09.00.00 old.bin",
+                              c.before == Before::later_days ? 2013 : 2012, 1 + (n - 1) / 28, 1 + (n - 1) % 28);
+            hundred.push_back(name);
         }
-        before[taken] = "taken";
+        std::map<std::string, std::string> before;
         for (const std::string& name : players_own) before[name] = "the player's own";
-        for (const auto& [name, content] : before) {
-            test::write_on_disk(backups() + "\\" + name, content);
-            if (c.written_later && name.ends_with("old.bin"))
-                std::filesystem::last_write_time(test::native_path(backups() + "\\" + name),
-                                                 std::filesystem::file_time_type::clock::now() + std::chrono::hours(1));
-        }
+        before[taken] = "taken";
+        for (const std::string& name : hundred) before[name] = "old";
+        const auto now = std::filesystem::file_time_type::clock::now();
+        for (const auto& [name, content] : before) test::write_on_disk(backups() + "\\" + name, content);
+        for (std::size_t n = 0; n < hundred.size(); ++n)
+            std::filesystem::last_write_time(test::native_path(backups() + "\\" + hundred[n]),
+                                             c.written_later ? now + std::chrono::hours(1)
+                                                             : now - std::chrono::minutes(200 - n));
         start_library("M");
         quiet();
         select(mine(), "T");
@@ -174,7 +187,7 @@ TEST_F(Guards, TheNewestHundredBackupsStayAndNamesTakenGetANumber) {
 
         std::map<std::string, std::string> expected = before;
         for (const std::string& name : c.pruned) expected.erase(name);
-        expected[numbered] = "content of T";
+        expected[c.numbered] = "content of T";
         EXPECT_EQ(files_in(backups()), expected);
     }
 }

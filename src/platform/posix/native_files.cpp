@@ -106,7 +106,7 @@ int fd_of(std::intptr_t handle) { return static_cast<int>(handle - 1); }
 
 }  // namespace
 
-std::intptr_t find_first(std::string_view pattern, DirectoryEntry& entry) {
+std::intptr_t find_first(std::string_view pattern, DirectoryEntry& entry, bool with_facts) {
     std::string path = posix_path(pattern);
     std::size_t slash = path.rfind('/');
     std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
@@ -121,8 +121,13 @@ std::intptr_t find_first(std::string_view pattern, DirectoryEntry& entry) {
         while (dirent* item = readdir(directory)) {
             std::string name = item->d_name;
             struct stat info;
-            if (posix::matches_wildcard(name, last) && status_in(directory, item->d_name, info))
+            if (!posix::matches_wildcard(name, last)) continue;
+            if (!with_facts && (item->d_type == DT_REG || item->d_type == DT_DIR)) {
+                search->entries.push_back(
+                    {name, item->d_type == DT_DIR ? attribute_folder : attribute_archive, 0, 0, false});
+            } else if (status_in(directory, item->d_name, info)) {
                 search->entries.push_back(entry_of(name, info));
+            }
         }
         closedir(directory);
     }

@@ -54,7 +54,8 @@ HANDLE handle_of(std::intptr_t file) { return reinterpret_cast<HANDLE>(file); }
 
 }  // namespace
 
-std::intptr_t find_first(std::string_view pattern, DirectoryEntry& entry) {
+// A search of Windows gives the facts with the names, so none are left out.
+std::intptr_t find_first(std::string_view pattern, DirectoryEntry& entry, bool /*with_facts*/) {
     WIN32_FIND_DATAW data;
     HANDLE search = FindFirstFileExW(widen_path(pattern).c_str(), FindExInfoBasic, &data, FindExSearchNameMatch,
                                      nullptr, 0);
