@@ -16,27 +16,40 @@ std::pair<std::string_view, std::string_view> split(std::string_view path) {
 
 }  // namespace
 
-BoxListing::BoxListing(const std::vector<std::string>& paths) {
+void BoxListing::start(const std::vector<std::string>& paths) {
+    std::vector<std::unique_ptr<Folder>> wanted;
     for (const std::string& path : paths) {
         const std::string_view folder = split(path).first;
-        if (folder_named(folder) == nullptr) folders_.push_back({std::string(folder), {}});
+        if (std::any_of(wanted.begin(), wanted.end(), [&](const auto& f) { return f->watch.folder() == folder; }))
+            continue;
+        const auto kept = std::find_if(folders_.begin(), folders_.end(),
+                                       [&](const auto& f) { return f && f->watch.folder() == folder; });
+        wanted.push_back(kept != folders_.end() ? std::move(*kept) : std::make_unique<Folder>(folder));
     }
+    search_.reset();  // a folder left half listed is not `listed`, and is listed again whole
+    folders_ = std::move(wanted);
+    next_folder_ = 0;
 }
 
 BoxListing::Folder* BoxListing::folder_named(std::string_view path) {
-    const auto found = std::find_if(folders_.begin(), folders_.end(), [&](const Folder& f) { return f.path == path; });
-    return found == folders_.end() ? nullptr : &*found;
+    const auto found =
+        std::find_if(folders_.begin(), folders_.end(), [&](const auto& f) { return f->watch.folder() == path; });
+    return found == folders_.end() ? nullptr : found->get();
 }
 
 bool BoxListing::step(StepBudget& budget) {
     for (; next_folder_ < folders_.size(); ++next_folder_) {
-        Folder& folder = folders_[next_folder_];
+        Folder& folder = *folders_[next_folder_];
         std::string name;
         if (search_) {
             name = find_file("", 0, true, *search_);
         } else {
+            // Asked before the listing: what changes while it lists is told next time.
+            if (!folder.watch.changed() && folder.listed) continue;
+            folder.listed = false;
+            folder.files.clear();
             search_ = std::make_unique<SearchHandle>();
-            name = find_file(folder.path + "\\*.bin", 0, true, *search_);
+            name = find_file(folder.watch.folder() + "\\*.bin", 0, true, *search_);
         }
         for (; !name.empty(); name = find_file("", 0, true, *search_)) {
             found_file_facts(*search_, folder.files[std::move(name)]);
@@ -44,6 +57,7 @@ bool BoxListing::step(StepBudget& budget) {
             if (!budget.fits(StepBudget::entries_listed, 1)) return false;  // the search stays open
         }
         search_.reset();
+        folder.listed = true;
     }
     return true;
 }
@@ -60,4 +74,3 @@ bool BoxListing::facts_of(const std::string& path, FileFacts& facts) {
 }
 
 }  // namespace kistvar::contents
-

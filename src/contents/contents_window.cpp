@@ -28,7 +28,7 @@ void check_what_is_shown(App& app, StepBudget& budget) {
 // The search's step: boxes read and compared, then rows made of the finds.
 bool search_step(App& app, StepBudget& budget) {
     WindowState& shown = app.state.contents_window;
-    shown.search->step(app.state.contents, budget);
+    shown.search->step(app.state.contents, shown.listing, budget);
     const bool all_shown = make_rows(app, budget) && shown.search->done();
     show_search_state(app);
     return all_shown;

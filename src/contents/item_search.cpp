@@ -38,15 +38,18 @@ ItemSearch::ItemSearch(std::vector<BoxSource> boxes, std::string_view text)
     : boxes_(std::move(boxes)),
       text_(text),
       folded_text_(stash::fold_case(text)),
-      listing_(paths_of(boxes_)),
       held_(boxes_.size()) {}
 
-bool ItemSearch::step(stash::ContentsCache& cache, StepBudget& budget) {
-    if (!listing_.step(budget)) return false;
+bool ItemSearch::step(stash::ContentsCache& cache, BoxListing& listing, StepBudget& budget) {
+    if (!listing_started_) {
+        listing.start(paths_of(boxes_));
+        listing_started_ = true;
+    }
+    if (!listing.step(budget)) return false;
     for (; next_ < boxes_.size(); ++next_) {
         const BoxSource& box = boxes_[next_];
         FileFacts facts;
-        if (!listing_.facts_of(box.path, facts)) continue;  // gone since the lists were filled
+        if (!listing.facts_of(box.path, facts)) continue;  // gone since the lists were filled
         stash::ContentsCache::Shared contents = cache.current(box.path, facts);
         if (!contents) {
             if (!budget.fits(StepBudget::bytes_read, StepBudget::read_cost(facts.size))) return false;

@@ -33,8 +33,9 @@ class ItemSearch {
 public:
     ItemSearch(std::vector<BoxSource> boxes, std::string_view text);
 
-    // One step; true when every box has been looked at.
-    bool step(stash::ContentsCache& cache, StepBudget& budget);
+    // One step; true when every box has been looked at. The listing is
+    // the one kept between searches (see BoxListing), started by the first step.
+    bool step(stash::ContentsCache& cache, BoxListing& listing, StepBudget& budget);
     bool done() const { return next_ == boxes_.size(); }
     const std::string& text() const { return text_; }
     // Boxes looked at so far, of all.
@@ -52,7 +53,7 @@ private:
     std::vector<BoxSource> boxes_;
     std::string text_;
     std::string folded_text_;
-    BoxListing listing_;
+    bool listing_started_ = false;
     std::size_t next_ = 0;
     std::vector<FoundItem> found_;
     std::vector<stash::ContentsCache::Shared> held_;  // by box; only boxes with finds

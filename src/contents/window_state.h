@@ -26,6 +26,7 @@ struct BoxView {
 
 struct WindowState {
     std::optional<ItemSearch> search;
+    BoxListing listing;  // the boxes' folders, kept from one search to the next
     // The left grid's box, the selected one; the list lists its items while
     // no search runs.
     BoxView left;

@@ -1,6 +1,6 @@
 // The native file layer: one implementation per platform (platform/win32 with
 // the wide Win32 functions, platform/posix for the headless backend). Only
-// files.cpp calls it, always through the fault seam.
+// files.cpp calls it, always through the fault seam, and folder_watch.cpp.
 #pragma once
 
 #include <cstdint>
@@ -25,6 +25,15 @@ struct DirectoryEntry {
 std::intptr_t find_first(std::string_view pattern, DirectoryEntry& entry, bool with_facts = true);
 bool find_next(std::intptr_t search, DirectoryEntry& entry);
 void find_close(std::intptr_t search);
+
+// A watch on the entries of one folder, not of its subfolders: names, sizes,
+// write times, attributes. 0 when the system will not watch the folder.
+// folder_changed says whether anything may have changed since the watch was
+// made or last asked; a watch that lost the folder (removed, moved) or news of
+// changes says so, and watches the folder of that path again.
+std::intptr_t watch_folder(std::string_view folder);
+bool folder_changed(std::intptr_t watch);
+void end_watch(std::intptr_t watch);
 
 bool create_directory(std::string_view path);
 // Overwrites the target; fails without touching anything when source and

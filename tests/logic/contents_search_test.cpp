@@ -12,6 +12,7 @@
 #include "contents/item_search.h"
 #include "logic/library_fixture.h"
 #include "platform/dialogs.h"
+#include "platform/fault_seam.h"
 #include "platform/headless/contents_window.h"
 #include "support/headless/script.h"
 #include "stash/item_names.h"
@@ -89,40 +90,60 @@ TEST_F(ContentsSearch, FindsInEveryBoxOfBothListsAndTheSlotIgnoringCase) {
     ASSERT_EQ(boxes.size(), 4u);
     EXPECT_EQ(boxes[0].path, stash());  // the box in use is the slot's file
     stash::ContentsCache cache;
+    contents::BoxListing listing;  // kept from one search to the next
     contents::StepBudget budget;
     contents::ItemSearch rings(boxes, "rInG");
-    EXPECT_TRUE(rings.step(cache, budget));
+    EXPECT_TRUE(rings.step(cache, listing, budget));
     EXPECT_EQ(hits(rings), (std::vector<std::string>{"M: Ring of Fire", "T: Fire RING", "S: Old ring"}));
     EXPECT_EQ(rings.boxes_with_hits(), 3u);
 
     // However small a step's budget, the search finds the same, a step at a
-    // time: a cold search reads one box a step when its bytes allow one.
+    // time: a cold search reads one box a step when its bytes allow one. With
+    // the folders' listings kept and nothing changed, a search looks up no
+    // file; a box written since is told by its folder's watch and read again.
     using Limits = contents::StepBudget::Limits;
     const struct {
         const char* name;
         Limits limits;
         bool cold;
+        bool kept_listing;
+        const char* rewritten;  // a box written anew before the search
         int steps;  // 0: more than one
+        std::size_t reads;
     } budgets[] = {
-        {"one box's bytes a step", {1, 200000, 5000, 2000}, true, 4},
-        {"every box in a step", contents::StepBudget::per_step, true, 1},
-        {"one name compared a step", {1, 1, 5000, 2000}, false, 0},
-        {"one folder entry listed a step", {1, 200000, 5000, 1}, false, 0},
+        {"one box's bytes a step", {1, 200000, 5000, 2000}, true, false, nullptr, 4, 4},
+        {"every box in a step", contents::StepBudget::per_step, true, false, nullptr, 1, 4},
+        {"one name compared a step", {1, 1, 5000, 2000}, false, false, nullptr, 0, 0},
+        {"one folder entry listed a step", {1, 200000, 5000, 1}, false, false, nullptr, 0, 0},
+        {"listings kept, nothing changed", {1, 200000, 5000, 1}, false, true, nullptr, 1, 0},
+        {"listings kept, a box written since", {1, 200000, 5000, 1}, false, true, "T", 0, 1},
     };
     for (const auto& each : budgets) {
         SCOPED_TRACE(each.name);
+        if (each.rewritten)
+            test::write_on_disk(my_box(each.rewritten), test::stash_file({stash_item("Fire RING"), stash_item("Зелье")}));
         stash::ContentsCache cold;
         stash::ContentsCache& cache_used = each.cold ? cold : cache;  // cache: warm from the search above
+        contents::BoxListing fresh;
         const std::size_t reads_before = cache_used.reads();
+        std::uint64_t file_calls = 0;
+        fault_seam::arm([&](fault_seam::FileCall, std::string_view, std::uint64_t) { return ++file_calls, false; });
         contents::ItemSearch potions(boxes, "зелье");
         int steps = 0;
         for (bool done = false; !done; ++steps) {
             contents::StepBudget step_budget(each.limits);
-            done = potions.step(cache_used, step_budget);
+            done = potions.step(cache_used, each.kept_listing ? listing : fresh, step_budget);
         }
+        fault_seam::disarm();
         EXPECT_TRUE(each.steps ? steps == each.steps : steps > 1) << steps << " steps";
-        EXPECT_EQ(hits(potions), (std::vector<std::string>{"M: Зелье", "S: ЗЕЛЬЕ силы"}));
-        EXPECT_EQ(cache_used.reads() - reads_before, each.cold ? 4u : 0u) << "a warm search reads nothing";
+        using Hits = std::vector<std::string>;
+        const Hits expected = each.rewritten ? Hits{"M: Зелье", "T: Зелье", "S: ЗЕЛЬЕ силы"}
+                                             : Hits{"M: Зелье", "S: ЗЕЛЬЕ силы"};
+        EXPECT_EQ(hits(potions), expected);
+        EXPECT_EQ(cache_used.reads() - reads_before, each.reads);
+        if (each.kept_listing && !each.rewritten) {
+            EXPECT_EQ(file_calls, 0u) << "no folder listed, no file looked up";
+        }
     }
 }
 
@@ -158,9 +179,10 @@ TEST_F(ContentsSearch, TheSlotHoldingASavedBoxCopyIsSearchedAsItsOwnBox) {
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].title, "别的箱子");
     stash::ContentsCache cache;
+    contents::BoxListing listing;
     contents::StepBudget budget;
     contents::ItemSearch search(boxes, "amulet");
-    search.step(cache, budget);
+    search.step(cache, listing, budget);
     EXPECT_EQ(search.found().size(), 1u);
 }
 

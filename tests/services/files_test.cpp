@@ -5,10 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <filesystem>
+#include <functional>
+#include <thread>
 #include <set>
 
 #include "disk_helpers.h"
 #include "platform/fault_seam.h"
+#include "platform/folder_watch.h"
 #include "support/temp_folder.h"
 #ifndef _WIN32
 #include "platform/posix/recycle_folder.h"
@@ -308,6 +312,55 @@ TEST_F(FileServices, FindFileHandleRestartsEndsAndSurvivesFailures) {
     fail_calls({FileCall::find_first});
     EXPECT_EQ(find_file(folder / "*.bin", 0, true, handle), "");
     EXPECT_EQ(handle.native, 0);
+}
+
+// A watch tells each change of its folder's files once. Under Wine the
+// server learns of a change in its own time, so there the test waits for it,
+// and a change may be told twice.
+TEST_F(FileServices, FolderWatchTellsEachChangeOfItsFolder) {
+    const std::string watched = folder / "box";
+    make_folder_on_disk(watched);
+    write_on_disk(watched + "\\a.bin", "a");
+    FolderWatch watch(watched);
+    EXPECT_TRUE(watch.changed()) << "the first time";
+    EXPECT_FALSE(watch.changed()) << "nothing changed";
+    auto told = [&] {
+#ifdef _WIN32
+        for (int waited_ms = 0; waited_ms < 30000; ++waited_ms) {
+            if (watch.changed()) return true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        return false;
+#else
+        return watch.changed();
+#endif
+    };
+    const struct {
+        const char* name;
+        std::function<void()> change;
+        bool then_quiet = true;  // told once
+    } changes[] = {
+        {"a file made", [&] { write_on_disk(watched + "\\b.bin", "b"); }},
+        {"a file written over", [&] { write_on_disk(watched + "\\b.bin", "bb"); }},
+        {"a file renamed", [&] { EXPECT_TRUE(rename_file(watched + "\\b.bin", watched + "\\c.bin")); }},
+        {"a file made read-only", [&] { test::set_read_only_on_disk(watched + "\\c.bin", true); }},
+        {"a file deleted", [&] { std::filesystem::remove(test::disk_path(watched + "\\a.bin")); }},
+        {"a folder made", [&] { make_folder_on_disk(watched + "\\sub"); }},
+#ifndef _WIN32
+        // Windows keeps a watched folder until the watch lets it go.
+        {"the folder removed", [&] { std::filesystem::remove_all(test::disk_path(watched)); }, false},
+        {"the folder made again", [&] { make_folder_on_disk(watched); }},
+        {"a file made in the new folder", [&] { write_on_disk(watched + "\\d.bin", "d"); }},
+#endif
+    };
+    for (const auto& each : changes) {
+        SCOPED_TRACE(each.name);
+        each.change();
+        EXPECT_TRUE(told());
+#ifndef _WIN32
+        EXPECT_EQ(watch.changed(), !each.then_quiet) << "a missing folder cannot be watched";
+#endif
+    }
 }
 
 TEST_F(FileServices, ReadWholeFile) {
