@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <vector>
 
 #include "platform/file_names.h"
 #include "platform/files.h"
+#include "platform/folder_watch.h"
 #include "platform/time_text.h"
 
 namespace kistvar::store {
@@ -66,6 +68,46 @@ std::vector<FoundBackup> backups_in(const std::string& folder) {
     return backups;
 }
 
+// The backups folder as last listed, with this program's own backups and
+// removals taken in since: a swap makes a backup at every turn, and listing
+// the folder each time cost a swap more than all its other work but the
+// durable writes. Kept while the folder's watch tells of no other change; the
+// one folder of the library in use.
+struct KeptBackups {
+    std::unique_ptr<FolderWatch> watch;
+    std::vector<FoundBackup> backups;
+    bool listed = false;  // since the watch was last asked
+};
+
+KeptBackups& kept_backups(const std::string& folder) {
+    static KeptBackups kept;
+    if (!kept.watch || kept.watch->folder() != folder) kept = {std::make_unique<FolderWatch>(folder), {}, false};
+    return kept;
+}
+
+// The backups in the folder now. The watch is asked before the folder is
+// listed, so that what changes while it lists is told the next time.
+std::vector<FoundBackup> current_backups(const std::string& folder) {
+    KeptBackups& kept = kept_backups(folder);
+    if (kept.watch->changed() || !kept.listed) {
+        kept.backups = backups_in(folder);
+        kept.listed = true;
+    }
+    return kept.backups;
+}
+
+// The folder as this backup left it, taken into the kept listing. The watch
+// is asked at once, so that it tells only of what others change from now on;
+// should another program change the folder in that moment, the next backup
+// may number or count as if it had not, which a name found taken (stepped
+// over) and a backup more or less than a hundred (pruned the next time) make
+// good.
+void take_in_own_changes(const std::string& folder, std::vector<FoundBackup> backups) {
+    KeptBackups& kept = kept_backups(folder);
+    kept.watch->changed();
+    kept.backups = std::move(backups);
+}
+
 // "<stamp> <title>", the title cut short and marked with "…" where the name
 // would not fit a file name with a serial and ".bin". The stamp comes first,
 // so the names sort by time.
@@ -82,10 +124,10 @@ std::string backup_stem(std::string_view title) {
 // A name taken since, or taken in another letter case (the write then fails
 // and the name exists), is stepped over. Read and written rather than
 // copied: the backup is on the disk for good before the original is touched,
-// and a name taken meanwhile is never replaced. The backup's name, or the
-// empty text with `reason` set.
-std::string write_backup(const std::string& folder, const std::vector<FoundBackup>& backups,
-                         std::string_view content, std::string_view title, FileFacts& written, std::string& reason) {
+// and a name taken meanwhile is never replaced; it joins `backups`, which
+// did not know it. The backup's name, or the empty text with `reason` set.
+std::string write_backup(const std::string& folder, std::vector<FoundBackup>& backups, std::string_view content,
+                         std::string_view title, FileFacts& written, std::string& reason) {
     const std::string stem = backup_stem(title);
     int highest = 0;
     for (const FoundBackup& backup : backups)
@@ -95,6 +137,7 @@ std::string write_backup(const std::string& folder, const std::vector<FoundBacku
         if (write_file_atomically(folder + "\\" + name, content, false, &written)) return name;
         reason = last_failure_reason();
         if (!file_exists(folder + "\\" + name)) return {};
+        backups.push_back(found_backup(name, std::nullopt));
     }
 }
 
@@ -112,10 +155,12 @@ struct TitleBackups {
 // new one, or any written after it, the first to go. Within one second each
 // title's backups go by their numbers and the titles take turns by write
 // time, so only the backups weighed are looked up, not the whole folder.
-void remove_oldest_backups(const std::string& folder, std::vector<FoundBackup> backups, std::string_view newest,
-                           std::uint64_t newest_written) {
+// The names of those removed.
+std::vector<std::string> remove_oldest_backups(const std::string& folder, std::vector<FoundBackup> backups,
+                                               std::string_view newest, std::uint64_t newest_written) {
+    std::vector<std::string> removed;
     const std::size_t count = backups.size() + 1;
-    if (count <= static_cast<std::size_t>(backups_kept)) return;
+    if (count <= static_cast<std::size_t>(backups_kept)) return removed;
     std::size_t surplus = count - backups_kept;
     const std::string_view newest_stamp = newest.substr(0, stamp_shape.size());
     std::erase_if(backups, [&](const FoundBackup& backup) { return backup.stamp() > newest_stamp; });
@@ -149,13 +194,15 @@ void remove_oldest_backups(const std::string& folder, std::vector<FoundBackup> b
                 if (next_written(title) && (oldest == nullptr || *title.next_written < *oldest->next_written))
                     oldest = &title;
             if (oldest == nullptr) break;  // none of this second may go
-            delete_file(folder + "\\" + oldest->backups[oldest->next]->name);
+            const std::string& name = oldest->backups[oldest->next]->name;
+            if (delete_file(folder + "\\" + name)) removed.push_back(name);
             --surplus;
             ++oldest->next;
             oldest->next_written.reset();
         }
         first = end;
     }
+    return removed;
 }
 
 }  // namespace
@@ -175,13 +222,18 @@ Backup back_up_box(const Places& places, std::string_view file, std::string_view
         backup.reason = last_failure_reason();
         return backup;
     }
-    std::vector<FoundBackup> backups = backups_in(backup.folder);
+    std::vector<FoundBackup> backups = current_backups(backup.folder);
     if (backups.empty()) ready_backups_folder(places);  // one that holds backups is there
     FileFacts written;
     const std::string name = write_backup(backup.folder, backups, content, title, written, backup.reason);
-    if (name.empty()) return backup;
+    if (name.empty()) return backup;  // the watch tells of whatever the failed write left
     backup.file = backup.folder + "\\" + name;
-    remove_oldest_backups(backup.folder, std::move(backups), name, written.last_write);
+    const std::vector<std::string> removed = remove_oldest_backups(backup.folder, backups, name, written.last_write);
+    std::erase_if(backups, [&](const FoundBackup& kept) {
+        return std::find(removed.begin(), removed.end(), kept.name) != removed.end();
+    });
+    backups.push_back(found_backup(name, written.last_write != 0 ? std::optional(written) : std::nullopt));
+    take_in_own_changes(backup.folder, std::move(backups));
     return backup;
 }
 

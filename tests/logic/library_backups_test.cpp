@@ -192,6 +192,45 @@ TEST_F(Guards, TheNewestHundredBackupsStayAndNamesTakenGetANumber) {
     }
 }
 
+// The player may clear backups out or copy some in between two swaps: each
+// swap counts the backups there are, not those the swap before it left.
+TEST_F(Guards, EachSwapCountsTheBackupsThePlayerChangedSinceTheLast) {
+    put_stash("content of M");
+    put_my_box("T", "content of T");
+    test::make_folder_on_disk(backups());
+    auto put_backups = [&](const char* shape, int count) {
+        std::vector<std::string> names;  // the oldest first
+        for (int n = 1; n <= count; ++n) {
+            char name[64];
+            std::snprintf(name, sizeof name, shape, 1 + (n - 1) / 28, 1 + (n - 1) % 28);
+            names.push_back(name);
+            test::write_on_disk(backups() + "\\" + name, "old");
+            std::filesystem::last_write_time(test::native_path(backups() + "\\" + name),
+                                             std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
+        }
+        return names;
+    };
+    const std::vector<std::string> old = put_backups("2012-%02d-%02d 09.00.00 old.bin", 100);
+    start_library("M");
+    quiet();
+    select(mine(), "T");
+    swap_selected();  // 101: the oldest goes
+    for (int n = 97; n < 100; ++n) std::filesystem::remove(test::native_path(backups() + "\\" + old[n]));
+    select(mine(), "M");
+    swap_selected();  // 98: none goes
+    EXPECT_TRUE(exists_on_disk(backups() + "\\" + old[1]));
+    const std::vector<std::string> copied = put_backups("2011-%02d-%02d 09.00.00 copied.bin", 5);
+    select(mine(), "T");
+    swap_selected();  // 104: the four oldest go, all copied in
+
+    std::map<std::string, std::string> expected = {{copied[4], "old"},
+                                                   {std::string(stamp) + "T.bin", "content of T"},
+                                                   {std::string(stamp) + "M.bin", "content of M"},
+                                                   {std::string(stamp) + "T (2).bin", "content of T"}};
+    for (int n = 1; n < 97; ++n) expected[old[n]] = "old";
+    EXPECT_EQ(files_in(backups()), expected);
+}
+
 TEST_F(Guards, ADropThatReplacesABoxBacksItUpFirst) {
     put_saved_box("S", "template S");
     test::write_on_disk(temp / "S.bin", test::stash_holding("dropped S"));
