@@ -489,7 +489,9 @@ TEST_F(ContentsSearch, ItemsMoveBetweenTheGridsAndMovesUndo) {
         }
         if (c.refusal.empty()) {
             EXPECT_TRUE(dialogs.empty());
-            if (!c.summary.empty()) EXPECT_EQ(window().summary(), c.summary);
+            if (!c.summary.empty()) {
+                EXPECT_EQ(window().summary(), c.summary);
+            }
         } else {
             ASSERT_EQ(dialogs.size(), 1u);
             EXPECT_EQ(dialogs.front().style, style_stop);
@@ -497,7 +499,9 @@ TEST_F(ContentsSearch, ItemsMoveBetweenTheGridsAndMovesUndo) {
         }
         if (c.game == Game::cancel || (!c.refusal.empty() && c.then == Then::nothing)) {
             EXPECT_EQ(test::read_on_disk(my_box("A")), a_before) << "nothing written";
-            if (!c.stale) EXPECT_EQ(test::read_on_disk(b_file), b_before);
+            if (!c.stale) {
+                EXPECT_EQ(test::read_on_disk(b_file), b_before);
+            }
         }
         EXPECT_EQ(in_grid(GridSide::left), on_disk(my_box("A"))) << "the grids show the files as read back";
         EXPECT_EQ(in_grid(GridSide::right), on_disk(b_file));
