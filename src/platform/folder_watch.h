@@ -2,8 +2,10 @@
 // in it added, removed, renamed, written, resized or made read-only since the
 // caller last asked. A caller that lists a folder of a thousand boxes again
 // only when something changed looks up none of them the rest of the time.
-// Told by the system (inotify on Linux, a change notification on Windows);
-// where it cannot tell (no watch to be had, the folder gone, news of changes
+// Told by inotify on Linux, where a listing would look up each file for its
+// facts. Windows gives the facts with the names, and a watch there would hold
+// the folder open, which keeps the folders above it from being renamed: there
+// is none. Where it cannot tell (no watch, the folder gone, news of changes
 // lost) it says "changed", so the caller lists again.
 #pragma once
 

@@ -27,7 +27,8 @@ bool find_next(std::intptr_t search, DirectoryEntry& entry);
 void find_close(std::intptr_t search);
 
 // A watch on the entries of one folder, not of its subfolders: names, sizes,
-// write times, attributes. 0 when the system will not watch the folder.
+// write times, attributes. 0 when the system will not watch the folder (on
+// Windows never; see folder_watch.h).
 // folder_changed says whether anything may have changed since the watch was
 // made or last asked; a watch that lost the folder (removed, moved) or news of
 // changes says so, and watches the folder of that path again.

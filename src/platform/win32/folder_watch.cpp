@@ -1,63 +1,17 @@
-// Folder watches on Windows: a change notification, looked at without
-// waiting and made again once it has told, on the folder of that path then
-// (the one told of may have been removed or moved). The caller lists after
-// asking, so what changes in between is in its listing.
-#include <windows.h>
-
-#include <string>
-
+// Folder watches on Windows: none. A change notification holds its folder
+// open, and Windows refuses to rename or remove a folder above an open one: a
+// player moving the game's folders or the library while the program runs
+// would be told that a program is using them. A listing there gives each
+// file's facts with its name, so listing again costs no look-up per file.
+// Every ask says "changed", and the caller lists.
 #include "platform/native_files.h"
-#include "platform/win32/wide_text.h"
 
 namespace kistvar::native {
 
-namespace {
+std::intptr_t watch_folder(std::string_view) { return 0; }
 
-constexpr DWORD watched_changes = FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_DIR_NAME |
-                                  FILE_NOTIFY_CHANGE_ATTRIBUTES | FILE_NOTIFY_CHANGE_SIZE |
-                                  FILE_NOTIFY_CHANGE_LAST_WRITE;
+bool folder_changed(std::intptr_t) { return true; }
 
-struct Watch {
-    std::wstring path;
-    HANDLE notification = INVALID_HANDLE_VALUE;
-};
-
-Watch* watch_of(std::intptr_t handle) { return reinterpret_cast<Watch*>(handle); }
-
-// The folder at the path now, which may be another than the one watched before.
-void watch_again(Watch& watch) {
-    if (watch.notification != INVALID_HANDLE_VALUE) FindCloseChangeNotification(watch.notification);
-    watch.notification = FindFirstChangeNotificationW(watch.path.c_str(), FALSE, watched_changes);
-}
-
-}  // namespace
-
-std::intptr_t watch_folder(std::string_view folder) {
-    auto* watch = new Watch{win32::widen_path(folder)};
-    watch_again(*watch);
-    if (watch->notification == INVALID_HANDLE_VALUE) {
-        delete watch;
-        return 0;
-    }
-    return reinterpret_cast<std::intptr_t>(watch);
-}
-
-bool folder_changed(std::intptr_t handle) {
-    Watch& watch = *watch_of(handle);
-    if (watch.notification == INVALID_HANDLE_VALUE) {
-        watch_again(watch);
-        return true;
-    }
-    const DWORD state = WaitForSingleObject(watch.notification, 0);
-    if (state == WAIT_TIMEOUT) return false;
-    watch_again(watch);
-    return true;
-}
-
-void end_watch(std::intptr_t handle) {
-    Watch* watch = watch_of(handle);
-    if (watch->notification != INVALID_HANDLE_VALUE) FindCloseChangeNotification(watch->notification);
-    delete watch;
-}
+void end_watch(std::intptr_t) {}
 
 }  // namespace kistvar::native
