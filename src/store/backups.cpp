@@ -74,14 +74,13 @@ std::vector<FoundBackup> backups_in(const std::string& folder) {
 // durable writes. Kept while the folder's watch tells of no other change; the
 // one folder of the library in use.
 struct KeptBackups {
-    std::unique_ptr<FolderWatch> watch;
+    std::unique_ptr<FolderWatch> watch;  // a new one tells "changed" at its first asking
     std::vector<FoundBackup> backups;
-    bool listed = false;  // since the watch was last asked
 };
 
 KeptBackups& kept_backups(const std::string& folder) {
     static KeptBackups kept;
-    if (!kept.watch || kept.watch->folder() != folder) kept = {std::make_unique<FolderWatch>(folder), {}, false};
+    if (!kept.watch || kept.watch->folder() != folder) kept = {std::make_unique<FolderWatch>(folder), {}};
     return kept;
 }
 
@@ -89,10 +88,7 @@ KeptBackups& kept_backups(const std::string& folder) {
 // listed, so that what changes while it lists is told the next time.
 std::vector<FoundBackup> current_backups(const std::string& folder) {
     KeptBackups& kept = kept_backups(folder);
-    if (kept.watch->changed() || !kept.listed) {
-        kept.backups = backups_in(folder);
-        kept.listed = true;
-    }
+    if (kept.watch->changed()) kept.backups = backups_in(folder);
     return kept.backups;
 }
 
