@@ -54,7 +54,9 @@ Win32ListView::~Win32ListView() { RemoveWindowSubclass(window_, &Win32ListView::
 void Win32ListView::set_view_style(int style) {
     view_style_ = std::clamp(style, static_cast<int>(large_icons), static_cast<int>(report));
     const auto styles = static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_STYLE));
-    SetWindowLongPtrW(window_, GWL_STYLE, (styles & ~LVS_TYPEMASK) | view_style_bits(view_style_));
+    const DWORD wanted = (styles & ~LVS_TYPEMASK) | view_style_bits(view_style_);
+    // The control lays itself out again for any new style, even the same one.
+    if (wanted != styles) SetWindowLongPtrW(window_, GWL_STYLE, wanted);
     rebuild();
 }
 

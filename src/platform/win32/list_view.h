@@ -56,6 +56,9 @@ public:
     // Brings the control up to the model: item count and marks, raising no
     // events. Cheapest while the list is hidden: nothing is drawn.
     void show_model();
+    // Before the window is first shown: item sizes and scroll bars worked out
+    // where nothing is seen, so the first paint draws the list once.
+    void settle_while_hidden();
 
 private:
     // Marks moved by us must not look like the user's doing.

@@ -33,6 +33,23 @@ void Win32ListView::show_model() {
     InvalidateRect(window_, nullptr, TRUE);
 }
 
+// The control works out its item sizes and scroll bars at its first paint; a
+// list already on screen then draws its scroll bar again for each change
+// (several milliseconds apiece under Wine). A paint into a bitmap of one pixel
+// (the control draws only the items the bitmap can hold) does that work unseen.
+void Win32ListView::settle_while_hidden() {
+    if (IsWindowVisible(window_)) return;
+    HDC screen = GetDC(window_);
+    HDC canvas = CreateCompatibleDC(screen);
+    HBITMAP one_pixel = CreateCompatibleBitmap(screen, 1, 1);
+    HGDIOBJ old = SelectObject(canvas, one_pixel);
+    SendMessageW(window_, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas), PRF_CLIENT);
+    SelectObject(canvas, old);
+    DeleteObject(one_pixel);
+    DeleteDC(canvas);
+    ReleaseDC(window_, screen);
+}
+
 int Win32ListView::shown_selection() const {
     // Asking for the selected item walks every item; most of the time there is none.
     if (SendMessageW(window_, LVM_GETSELECTEDCOUNT, 0, 0) == 0) return -1;

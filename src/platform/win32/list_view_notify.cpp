@@ -52,6 +52,9 @@ void Win32ListView::item_changed(const NMLISTVIEW& change) {
 }
 
 void Win32ListView::cancel_label_edit() {
+    // Without an edit box left from an edit there is nothing to ask: a
+    // question would bring the control up to the model before it is needed.
+    if (!title_editor_ || !IsWindow(title_editor_)) return;
     HWND edit = reinterpret_cast<HWND>(SendMessageW(window_, LVM_GETEDITCONTROL, 0, 0));
     if (!edit) return;
     Quietly quietly(quiet_);
