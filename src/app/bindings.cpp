@@ -51,6 +51,7 @@ void bind_events(App& app) {
 
     // The window.
     w.window->on_created = run(window_created);
+    w.window->on_shown = run(window_shown);
     w.window->on_destroying = [&app] { store_display_state(app.state.settings_file_path, app.state.paths); };
 
     // Buttons on the window and on the options page.

@@ -68,10 +68,15 @@ void window_created(App& app) {
     speak(app, language::of_user_interface());
     ask_for_first_configuration(app);
     load_settings_or_end(app);
-    write_readme();  // every start: the user's edits to it do not survive
     store::make_my_boxes_folder(app.state.places());
     refresh_both_lists(app);
     app.w.超级列表框我的箱子->set_focus();  // makes it the current list
+}
+
+// Nothing here changes how the window first looks, so it waits until the
+// player sees the window.
+void window_shown(App& app) {
+    write_readme();  // every start: the user's edits to it do not survive
     register_drop_targets(app);
 }
 

@@ -13,6 +13,7 @@ std::string_view readme_file_name();
 std::string_view readme_bytes();
 
 void window_created(App& app);
+void window_shown(App& app);
 void readme_button(App& app);
 
 // Builds the state and the window, binds the events, runs the created step

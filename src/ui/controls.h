@@ -30,6 +30,7 @@ public:
 class Window : public Control {
 public:
     Event on_created;     // once, all controls exist, before input is taken
+    Event on_shown;       // once, painted and idle: for what its first look does not need
     Event on_destroying;  // closing was accepted; controls still exist
 };
 

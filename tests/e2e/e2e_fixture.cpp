@@ -73,6 +73,7 @@ void EndToEnd::start() {
     // The program shows its window only after the created step; the driver
     // puts it on screen (and in front) the same way.
     driver = make_driver(*window);
+    window->window->on_shown();
 }
 
 void EndToEnd::close() { driver->close_window(); }

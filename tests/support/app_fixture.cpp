@@ -41,6 +41,7 @@ void AppFixture::TearDown() {
 std::optional<int> AppFixture::start() {
     try {
         window->window->on_created();
+        window->window->on_shown();
     } catch (const headless::ProgramEnded& ended) {
         return ended.exit_code;
     }

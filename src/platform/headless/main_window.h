@@ -14,7 +14,10 @@ class MainWindow final : public ui::MainWindow {
 public:
     MainWindow();
     // Nothing to wait for: the window counts as shown and the call returns.
-    void show_and_run() override { context.shown = true; }
+    void show_and_run() override {
+        context.shown = true;
+        if (window->on_shown) window->on_shown();
+    }
     void show_texts() override;
 
     WindowContext context;

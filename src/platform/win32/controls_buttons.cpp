@@ -19,11 +19,9 @@ TOOLINFOW tool_for(HWND button, HWND owner) {
 
 }  // namespace
 
-Win32ImageButton::Win32ImageButton(HWND button, HWND tool_tips, ButtonPicture picture,
-                                   std::string_view tool_tip)
-    : ClickableButton(button), tool_tips_(tool_tips), picture_(picture) {
+Win32ImageButton::Win32ImageButton(HWND button, ButtonPicture picture, std::string_view tool_tip)
+    : ClickableButton(button), picture_(picture), tool_tip_(tool_tip) {
     SetWindowSubclass(button, &Win32ImageButton::track_mouse, 0, reinterpret_cast<DWORD_PTR>(this));
-    set_tool_tip_text(tool_tip);
 }
 
 Win32ImageButton::~Win32ImageButton() {
@@ -31,16 +29,26 @@ Win32ImageButton::~Win32ImageButton() {
 }
 
 void Win32ImageButton::set_tool_tip_text(std::string_view text) {
-    TOOLINFOW tool = tool_for(window_, GetParent(window_));
     const bool had_tip = !tool_tip_.empty();
     tool_tip_ = text;
-    std::wstring wide = widen(text);
     // Screen readers name a button by its text; the owner draw never paints it.
-    SetWindowTextW(window_, wide.c_str());
-    if (text.empty()) {
+    SetWindowTextW(window_, widen(text).c_str());
+    tell_tool_tips(had_tip);
+}
+
+void Win32ImageButton::use_tool_tips(HWND tool_tips) {
+    tool_tips_ = tool_tips;
+    tell_tool_tips(false);
+}
+
+void Win32ImageButton::tell_tool_tips(bool had_tip) {
+    if (!tool_tips_) return;
+    TOOLINFOW tool = tool_for(window_, GetParent(window_));
+    if (tool_tip_.empty()) {
         if (had_tip) SendMessageW(tool_tips_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
         return;
     }
+    std::wstring wide = widen(tool_tip_);
     tool.lpszText = wide.data();
     SendMessageW(tool_tips_, had_tip ? TTM_UPDATETIPTEXTW : TTM_ADDTOOLW, 0,
                  reinterpret_cast<LPARAM>(&tool));

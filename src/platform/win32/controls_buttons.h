@@ -34,20 +34,24 @@ private:
 
 class Win32ImageButton final : public ClickableButton<NativeControl<ui::ImageButton>> {
 public:
-    // The button is an owner-drawn "BUTTON"; `tool_tips` is the window's one tool-tip control.
-    Win32ImageButton(HWND button, HWND tool_tips, ButtonPicture picture, std::string_view tool_tip);
+    // The button is an owner-drawn "BUTTON" made with its tip as its text.
+    Win32ImageButton(HWND button, ButtonPicture picture, std::string_view tool_tip);
     ~Win32ImageButton() override;
 
     std::string tool_tip_text() const override { return tool_tip_; }
     void set_tool_tip_text(std::string_view text) override;
+    // The window's one tool-tip control, made after the window is first shown;
+    // the tip shows from then on.
+    void use_tool_tips(HWND tool_tips);
     void on_draw_item(const DRAWITEMSTRUCT& item) override;
 
 private:
+    void tell_tool_tips(bool had_tip);
     static LRESULT CALLBACK track_mouse(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
                                         UINT_PTR id, DWORD_PTR self);
     void set_hot(bool hot);
 
-    HWND tool_tips_;
+    HWND tool_tips_ = nullptr;
     ButtonPicture picture_;
     std::string tool_tip_;
     bool hot_ = false;

@@ -6,7 +6,8 @@ namespace kistvar::win32 {
 
 void Win32Pages::add(int page, HWND control) {
     pages_.at(static_cast<std::size_t>(page)).push_back(control);
-    ShowWindow(control, page == current_ ? SW_SHOWNA : SW_HIDE);
+    const bool seen = (GetWindowLongPtrW(control, GWL_STYLE) & WS_VISIBLE) != 0;
+    if (seen != (page == current_)) ShowWindow(control, page == current_ ? SW_SHOWNA : SW_HIDE);
     if (disabled_) EnableWindow(control, FALSE);
 }
 

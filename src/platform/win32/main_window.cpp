@@ -129,7 +129,7 @@ void Win32MainWindow::fit_to_dpi() {
         if (auto* ours = dynamic_cast<Win32ListView*>(list)) ours->use_pictures(list_pictures_);
     if (old_pictures) ImageList_Destroy(old_pictures);
     if (auto* bar = dynamic_cast<Win32StatusBar*>(状态条1.get())) bar->fit_to_dpi();
-    SendMessageW(tool_tips_, WM_SETFONT, reinterpret_cast<WPARAM>(controls_font()), FALSE);
+    if (tool_tips_) SendMessageW(tool_tips_, WM_SETFONT, reinterpret_cast<WPARAM>(controls_font()), FALSE);
     set_icons();
     InvalidateRect(window_, nullptr, TRUE);
 }
@@ -213,12 +213,33 @@ void Win32MainWindow::show_and_run() {
     if (!IsWindow(window_)) return;
     centre();
     // The lists filled at start catch up with their models before they can be seen.
-    for (auto* list : {超级列表框我的箱子.get(), 超级列表框保存箱子.get()})
-        if (auto* ours = dynamic_cast<Win32ListView*>(list)) ours->show_model();
+    for (auto* list : {超级列表框我的箱子.get(), 超级列表框保存箱子.get()}) {
+        if (auto* ours = dynamic_cast<Win32ListView*>(list)) {
+            ours->show_model();
+            ours->settle_while_hidden();
+        }
+    }
     ShowWindow(window_, SW_SHOW);
     UpdateWindow(window_);
     MSG message{};
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) handle_input(message);
+    bool shown = false;
+    for (;;) {
+        // Painted, and nothing left to do: the player sees the whole window.
+        if (!shown && !PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE)) {
+            shown = true;
+            finish_showing();
+            continue;
+        }
+        if (GetMessageW(&message, nullptr, 0, 0) <= 0) break;
+        handle_input(message);
+    }
+}
+
+// What the window's first look does not need: the buttons' tips, then the
+// logic's own.
+void Win32MainWindow::finish_showing() {
+    tool_tips();
+    if (window->on_shown) window->on_shown();
 }
 
 Win32MainWindow::~Win32MainWindow() {

@@ -40,7 +40,8 @@ public:
     void handle_input(MSG& message);
 
     HWND hwnd() const { return window_; }
-    HWND tool_tips() const { return tool_tips_; }
+    // The buttons' tool-tip control; made when first asked for.
+    HWND tool_tips();
     // The name of the pop-up menu with this handle (not a sub-menu's), or "".
     std::string_view menu_name(HMENU menu) const;
 
@@ -65,7 +66,7 @@ private:
     void make_options_page();
     void create_decorations(bool of_options_page);
     void create_menus();
-    void order_for_tab();
+    void finish_showing();
     void adopt(ChildWindow& control, const ui::layout::ControlLayout& placement);
     HWND create_control(const ui::layout::ControlLayout& placement, const wchar_t* window_class, DWORD style,
                         DWORD extended_style = 0, int extra_height = 0);

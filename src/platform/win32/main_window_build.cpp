@@ -1,7 +1,8 @@
-// Building the window from the layout: the frame, every control in layout
-// order (which is also the Tab order), then the group boxes around them, and
-// the two pop-up menus. The options page's windows are made when the page is
-// first shown or asked for.
+// Building the window from the layout: the frame, every control in Tab order
+// (a new child window goes below its siblings, and Tab follows that order),
+// then the group boxes around them, and the two pop-up menus. The options
+// page's windows are made when the page is first shown or asked for, the tool
+// tips once the window has been shown.
 #include <ole2.h>
 
 #include "platform/win32/contents_window.h"
@@ -58,7 +59,6 @@ Win32MainWindow::Win32MainWindow() {
     ole_started_ = SUCCEEDED(OleInitialize(nullptr));  // drop targets need OLE on this thread
     create_frame();
     create_controls();
-    order_for_tab();
     create_menus();
     箱子内容 = std::make_unique<Win32ContentsWindow>(window_);
 }
@@ -99,12 +99,18 @@ void Win32MainWindow::create_frame() {
     if (scaled(32) != GetSystemMetrics(SM_CXICON) || scaled(16) != GetSystemMetrics(SM_CXSMICON)) set_icons();
     centre();
     window = std::make_unique<Win32Window>(window_);
+    list_pictures_ = create_list_pictures(current_dpi());
+}
 
+HWND Win32MainWindow::tool_tips() {
+    if (tool_tips_) return tool_tips_;
     tool_tips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
-                                 program, nullptr);
+                                 GetModuleHandleW(nullptr), nullptr);
     SendMessageW(tool_tips_, WM_SETFONT, reinterpret_cast<WPARAM>(controls_font()), FALSE);
-    list_pictures_ = create_list_pictures(current_dpi());
+    for (const auto& [handle, control] : children_)
+        if (auto* button = dynamic_cast<Win32ImageButton*>(control)) button->use_tool_tips(tool_tips_);
+    return tool_tips_;
 }
 
 SIZE Win32MainWindow::frame_size() const {
@@ -124,24 +130,11 @@ SIZE Win32MainWindow::frame_size() const {
     return {frame.right - frame.left, frame.bottom - frame.top};
 }
 
-// Tab goes from the lists, where the focus starts, along the buttons from
-// left to right, then to the options page's fields from top to bottom.
-void Win32MainWindow::order_for_tab() {
-    const ui::Control* order[] = {超级列表框我的箱子.get(), 超级列表框保存箱子.get(), 超级按钮新建.get(),
-                                  超级按钮更换.get(),       超级按钮另存.get(),       超级按钮删除.get(),
-                                  超级按钮刷新.get(),       超级按钮内容.get(),       超级按钮说明.get(),       超级按钮高级.get()};
-    HWND after = HWND_TOP;
-    for (const ui::Control* control : order) {
-        HWND handle = reinterpret_cast<HWND>(control->window_handle());
-        SetWindowPos(handle, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        after = handle;
-    }
-}
-
 HWND Win32MainWindow::create_control(const layout::ControlLayout& placement, const wchar_t* window_class, DWORD style,
                                      DWORD extended_style, int extra_height) {
     const POINT at = window_position(placement);
-    const DWORD shown = placement.page < 0 ? WS_VISIBLE : 0;  // page controls are shown by their page
+    // A page's controls are made seen only on the page in front.
+    const DWORD shown = placement.page < 0 || placement.page == 选择夹1->current_page() ? WS_VISIBLE : 0;
     HWND control = create_child(window_, window_class, language::text(placement.caption), style | shown,
                                 extended_style, at.x, at.y, placement.width, placement.height + extra_height,
                                 next_control_id_++);
@@ -166,7 +159,7 @@ void Win32MainWindow::create_controls() {
     auto image_button = [&](std::string_view name) {
         const auto& placement = layout::control(name);
         auto button = std::make_unique<Win32ImageButton>(
-            create_control(placement, L"BUTTON", BS_OWNERDRAW | WS_TABSTOP), tool_tips_, picture_of(name),
+            create_control(placement, L"BUTTON", BS_OWNERDRAW | WS_TABSTOP), picture_of(name),
             language::text(placement.caption));
         adopt(*button, placement);
         button->on_window_background = true;
@@ -180,17 +173,18 @@ void Win32MainWindow::create_controls() {
         return list;
     };
 
-    超级按钮说明 = image_button("超级按钮说明");
-    超级按钮高级 = image_button("超级按钮高级");
-
+    // Tab goes from the lists, where the focus starts, along the buttons from
+    // left to right, then to the options page's fields from top to bottom.
+    超级列表框我的箱子 = list_view("超级列表框我的箱子");
+    超级列表框保存箱子 = list_view("超级列表框保存箱子");
     超级按钮新建 = image_button("超级按钮新建");
     超级按钮更换 = image_button("超级按钮更换");
     超级按钮另存 = image_button("超级按钮另存");
     超级按钮删除 = image_button("超级按钮删除");
     超级按钮刷新 = image_button("超级按钮刷新");
     超级按钮内容 = image_button("超级按钮内容");
-    超级列表框我的箱子 = list_view("超级列表框我的箱子");
-    超级列表框保存箱子 = list_view("超级列表框保存箱子");
+    超级按钮说明 = image_button("超级按钮说明");
+    超级按钮高级 = image_button("超级按钮高级");
     拖放对象我的箱子 = std::make_unique<Win32DropTarget>();
     拖放对象保存箱子 = std::make_unique<Win32DropTarget>();
 
