@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "platform/win32/canvas.h"
 #include "platform/win32/controls_scale.h"
 #include "platform/win32/wide_text.h"
 
@@ -64,7 +65,7 @@ void Win32ImageButton::on_draw_item(const DRAWITEMSTRUCT& item) {
     const RECT& area = item.rcItem;
     const int width = area.right - area.left, height = area.bottom - area.top;
     HDC canvas = CreateCompatibleDC(item.hDC);
-    HBITMAP image = CreateCompatibleBitmap(item.hDC, width, height);
+    HBITMAP image = make_canvas(width, height);
     HGDIOBJ old = SelectObject(canvas, image);
     const RECT all{0, 0, width, height};
     HBRUSH background = CreateSolidBrush(colour_ref(ui::layout::window_background));

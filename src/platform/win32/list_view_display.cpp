@@ -10,6 +10,7 @@
 
 #include <utility>
 
+#include "platform/win32/canvas.h"
 #include "platform/win32/wide_text.h"
 
 namespace kistvar::win32 {
@@ -39,15 +40,13 @@ void Win32ListView::show_model() {
 // (the control draws only the items the bitmap can hold) does that work unseen.
 void Win32ListView::settle_while_hidden() {
     if (IsWindowVisible(window_)) return;
-    HDC screen = GetDC(window_);
-    HDC canvas = CreateCompatibleDC(screen);
-    HBITMAP one_pixel = CreateCompatibleBitmap(screen, 1, 1);
+    HDC canvas = CreateCompatibleDC(nullptr);
+    HBITMAP one_pixel = make_canvas(1, 1);
     HGDIOBJ old = SelectObject(canvas, one_pixel);
     SendMessageW(window_, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas), PRF_CLIENT);
     SelectObject(canvas, old);
     DeleteObject(one_pixel);
     DeleteDC(canvas);
-    ReleaseDC(window_, screen);
 }
 
 int Win32ListView::shown_selection() const {

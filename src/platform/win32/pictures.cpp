@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "platform/win32/canvas.h"
 #include "platform/win32/pictures_painter.h"
 #include "ui/layout.h"
 
@@ -174,10 +175,9 @@ HIMAGELIST create_list_pictures(int dpi) {
     const int size = MulDiv(ui::layout::list_icon_size, dpi, 96);
     constexpr COLORREF see_through = RGB(255, 0, 255);
     HIMAGELIST pictures = ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, 2, 0);
-    HDC screen = GetDC(nullptr);
-    HDC canvas = CreateCompatibleDC(screen);
+    HDC canvas = CreateCompatibleDC(nullptr);
     for (bool in_use : {false, true}) {
-        HBITMAP image = CreateCompatibleBitmap(screen, size, size);
+        HBITMAP image = make_canvas(size, size);
         HGDIOBJ old = SelectObject(canvas, image);
         const RECT all{0, 0, size, size};
         HBRUSH background = CreateSolidBrush(see_through);
@@ -194,7 +194,6 @@ HIMAGELIST create_list_pictures(int dpi) {
         DeleteObject(image);
     }
     DeleteDC(canvas);
-    ReleaseDC(nullptr, screen);
     return pictures;
 }
 
