@@ -220,7 +220,7 @@ TEST_F(StartUp, TheReadmeButtonKeepsAnExistingReadmeAndRewritesAMissingOne) {
     }
 }
 
-TEST_F(StartUp, TheProgramEntryRunsTheCreatedStepAndReturnsZero) {
+TEST_F(StartUp, TheProgramEntryRunsTheCreatedAndShownStepsAndReturnsZero) {
     write_standard_settings();
     test::write_on_disk(readme_path(), "old");
     EXPECT_EQ(program_entry(), 0);

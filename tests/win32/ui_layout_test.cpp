@@ -167,6 +167,20 @@ TEST_F(RealWindowTest, StatusBarHasPartsOf80And1000Pixels) {
     EXPECT_EQ(edges[1], 1080);
 }
 
+// What the first look does not need waits until the window is painted and
+// idle: the logic hears of it once, from the program's own message loop.
+TEST_F(RealWindowTest, TheShownStepComesOnceTheLoopHasShownTheWindow) {
+    int shown = 0;
+    w().window->on_shown = [&] {
+        ++shown;
+        EXPECT_TRUE(IsWindowVisible(real().hwnd()));
+        EXPECT_FALSE(GetUpdateRect(handle(*w().超级列表框我的箱子), nullptr, FALSE));  // painted
+        PostMessageW(real().hwnd(), WM_CLOSE, 0, 0);
+    };
+    w().show_and_run();
+    EXPECT_EQ(shown, 1);
+}
+
 // A screen reader names a button by its window text; the owner draw never paints it.
 TEST_F(RealWindowTest, ImageButtonsAreNamedByTheirTipsAndEachHasATip) {
     HWND tips = real().tool_tips();
