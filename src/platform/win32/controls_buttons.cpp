@@ -1,4 +1,5 @@
 #include "platform/win32/controls_buttons.h"
+#include "platform/win32/window_hook.h"
 
 #include <commctrl.h>
 
@@ -22,11 +23,11 @@ TOOLINFOW tool_for(HWND button, HWND owner) {
 
 Win32ImageButton::Win32ImageButton(HWND button, ButtonPicture picture, std::string_view tool_tip)
     : ClickableButton(button), picture_(picture), tool_tip_(tool_tip) {
-    SetWindowSubclass(button, &Win32ImageButton::track_mouse, 0, reinterpret_cast<DWORD_PTR>(this));
+    hook_window(button, &Win32ImageButton::track_mouse, reinterpret_cast<DWORD_PTR>(this));
 }
 
 Win32ImageButton::~Win32ImageButton() {
-    RemoveWindowSubclass(window_, &Win32ImageButton::track_mouse, 0);
+    unhook_window(window_, &Win32ImageButton::track_mouse);
 }
 
 void Win32ImageButton::set_tool_tip_text(std::string_view text) {
@@ -109,6 +110,8 @@ LRESULT CALLBACK Win32ImageButton::track_mouse(HWND window, UINT message, WPARAM
         break;
     case WM_ERASEBKGND:
         return TRUE;  // the owner draw paints every pixel
+    case WM_NCPAINT:
+        return 0;  // no frame: nothing outside the client area to paint
     case WM_GETDLGCODE:
         // Enter clicks a focused image button, as it does a push button; the
         // dialog manager would otherwise take it for the window's default button.
@@ -125,7 +128,7 @@ LRESULT CALLBACK Win32ImageButton::track_mouse(HWND window, UINT message, WPARAM
         }
         break;
     }
-    return DefSubclassProc(window, message, wparam, lparam);
+    return pass_on(window, message, wparam, lparam);
 }
 
 }  // namespace kistvar::win32

@@ -1,4 +1,5 @@
 #include "platform/win32/controls_fields.h"
+#include "platform/win32/window_hook.h"
 
 #include <commctrl.h>
 #include <uxtheme.h>
@@ -80,14 +81,15 @@ int Win32ComboBox::item_value(int index) const {
 
 GroupBox::GroupBox(HWND window, HBRUSH inside) : TextOnlyWindow(window) {
     SetWindowTheme(window, L"", L"");
-    SetWindowSubclass(window, &GroupBox::paint_inside, 0, reinterpret_cast<DWORD_PTR>(inside));
+    hook_window(window, &GroupBox::paint_inside, reinterpret_cast<DWORD_PTR>(inside));
 }
 
-GroupBox::~GroupBox() { RemoveWindowSubclass(window_, &GroupBox::paint_inside, 0); }
+GroupBox::~GroupBox() { unhook_window(window_, &GroupBox::paint_inside); }
 
 LRESULT CALLBACK GroupBox::paint_inside(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
                                         DWORD_PTR inside) {
-    if (message != WM_ERASEBKGND) return DefSubclassProc(window, message, wparam, lparam);
+    if (message == WM_NCPAINT) return 0;  // no frame: nothing outside the client area to paint
+    if (message != WM_ERASEBKGND) return pass_on(window, message, wparam, lparam);
     RECT area{};
     GetClientRect(window, &area);
     FillRect(reinterpret_cast<HDC>(wparam), &area, reinterpret_cast<HBRUSH>(inside));

@@ -1,4 +1,5 @@
 #include "platform/win32/controls_status_bar.h"
+#include "platform/win32/window_hook.h"
 
 #include <commctrl.h>
 #include <uxtheme.h>
@@ -21,17 +22,19 @@ Win32StatusBar::Win32StatusBar(HWND parent, const layout::ControlLayout& placeme
     // status bar honours its background colour: the bar paints itself here.
     SetWindowTheme(window_, L"", L"");
     SendMessageW(window_, SB_SETBKCOLOR, 0, static_cast<LPARAM>(colour_ref(layout::status_background)));
-    SetWindowSubclass(window_, &Win32StatusBar::paint, 0, reinterpret_cast<DWORD_PTR>(this));
+    hook_window(window_, &Win32StatusBar::paint, reinterpret_cast<DWORD_PTR>(this));
     set_status_text(0, language::text(layout::status_part0_text));
 }
 
-Win32StatusBar::~Win32StatusBar() { RemoveWindowSubclass(window_, &Win32StatusBar::paint, 0); }
+Win32StatusBar::~Win32StatusBar() { unhook_window(window_, &Win32StatusBar::paint); }
 
 LRESULT CALLBACK Win32StatusBar::paint(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
                                        DWORD_PTR self) {
     switch (message) {
     case WM_ERASEBKGND:
         return TRUE;  // painted whole below
+    case WM_NCPAINT:
+        return 0;  // no frame: nothing outside the client area to paint
     case WM_PAINT: {
         PAINTSTRUCT painting{};
         HDC dc = BeginPaint(window, &painting);
@@ -40,7 +43,7 @@ LRESULT CALLBACK Win32StatusBar::paint(HWND window, UINT message, WPARAM wparam,
         return 0;
     }
     }
-    return DefSubclassProc(window, message, wparam, lparam);
+    return pass_on(window, message, wparam, lparam);
 }
 
 // The light blue ground, each part's text, and a thin line after each part but the last.

@@ -1,4 +1,5 @@
 #include "platform/win32/dialogs_input_filter.h"
+#include "platform/win32/window_hook.h"
 
 #include <commctrl.h>
 
@@ -13,8 +14,8 @@ LRESULT CALLBACK filter_typed_characters(HWND edit, UINT message, WPARAM wparam,
                                          DWORD_PTR mode) {
     if (message == WM_CHAR && !allowed_in_mode(static_cast<wchar_t>(wparam), static_cast<int>(mode)))
         return 0;
-    if (message == WM_NCDESTROY) RemoveWindowSubclass(edit, filter_typed_characters, 0);
-    return DefSubclassProc(edit, message, wparam, lparam);
+    if (message == WM_NCDESTROY) unhook_window(edit, filter_typed_characters);
+    return pass_on(edit, message, wparam, lparam);
 }
 
 }  // namespace
@@ -29,7 +30,7 @@ bool allowed_in_mode(wchar_t typed, int mode) {
 
 void restrict_typing(HWND edit, int mode) {
     if (mode == whole_number || mode == decimal_number)
-        SetWindowSubclass(edit, filter_typed_characters, 0, static_cast<DWORD_PTR>(mode));
+        hook_window(edit, filter_typed_characters, static_cast<DWORD_PTR>(mode));
 }
 
 }  // namespace kistvar::win32

@@ -1,4 +1,5 @@
 #include "platform/win32/list_view.h"
+#include "platform/win32/window_hook.h"
 
 #include <algorithm>
 
@@ -39,7 +40,7 @@ Win32ListView::Win32ListView(HWND parent, const layout::ControlLayout& placement
     SendMessageW(window_, LVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(colour_ref(placement.text_colour)));
     use_pictures(pictures);
     SendMessageW(window_, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_INFOTIP, LVS_EX_INFOTIP);
-    SetWindowSubclass(window_, &Win32ListView::watch_input, 0, reinterpret_cast<DWORD_PTR>(this));
+    hook_window(window_, &Win32ListView::watch_input, reinterpret_cast<DWORD_PTR>(this));
 }
 
 void Win32ListView::use_pictures(HIMAGELIST pictures) {
@@ -49,7 +50,7 @@ void Win32ListView::use_pictures(HIMAGELIST pictures) {
     SendMessageW(window_, LVM_SETCOLUMNWIDTH, 0, scaled(layout::list_column_width));
 }
 
-Win32ListView::~Win32ListView() { RemoveWindowSubclass(window_, &Win32ListView::watch_input, 0); }
+Win32ListView::~Win32ListView() { unhook_window(window_, &Win32ListView::watch_input); }
 
 void Win32ListView::set_view_style(int style) {
     view_style_ = std::clamp(style, static_cast<int>(large_icons), static_cast<int>(report));

@@ -4,6 +4,7 @@
 // mark first and the selection after it; the logic hears of the new current
 // item once both have moved, when it can read the new selection.
 #include "platform/win32/list_view.h"
+#include "platform/win32/window_hook.h"
 
 #include <utility>
 
@@ -24,7 +25,7 @@ LRESULT CALLBACK Win32ListView::watch_input(HWND window, UINT message, WPARAM wp
         // going to the window as its default button.
         if (lparam && reinterpret_cast<const MSG*>(lparam)->message == WM_KEYDOWN &&
             reinterpret_cast<const MSG*>(lparam)->wParam == VK_RETURN)
-            return DefSubclassProc(window, message, wparam, lparam) | DLGC_WANTALLKEYS;
+            return pass_on(window, message, wparam, lparam) | DLGC_WANTALLKEYS;
         break;
     case WM_KEYUP:
     case WM_SYSKEYDOWN:
@@ -46,7 +47,7 @@ LRESULT CALLBACK Win32ListView::watch_input(HWND window, UINT message, WPARAM wp
         break;
     case WM_SETFOCUS: {
         list.focus_back_from_editor_ = wparam && reinterpret_cast<HWND>(wparam) == list.title_editor_;
-        const LRESULT result = DefSubclassProc(window, message, wparam, lparam);
+        const LRESULT result = pass_on(window, message, wparam, lparam);
         list.focus_back_from_editor_ = false;
         return result;
     }
@@ -55,7 +56,7 @@ LRESULT CALLBACK Win32ListView::watch_input(HWND window, UINT message, WPARAM wp
     case WM_KEYDOWN: {
         const bool outermost = !list.handling_input_;
         list.handling_input_ = true;
-        const LRESULT result = DefSubclassProc(window, message, wparam, lparam);
+        const LRESULT result = pass_on(window, message, wparam, lparam);
         if (outermost) {
             list.handling_input_ = false;
             list.report_current_item();
@@ -63,7 +64,7 @@ LRESULT CALLBACK Win32ListView::watch_input(HWND window, UINT message, WPARAM wp
         return result;
     }
     }
-    return DefSubclassProc(window, message, wparam, lparam);
+    return pass_on(window, message, wparam, lparam);
 }
 
 void Win32ListView::report_current_item() {

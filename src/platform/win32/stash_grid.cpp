@@ -1,4 +1,5 @@
 #include "platform/win32/stash_grid.h"
+#include "platform/win32/window_hook.h"
 
 #include "platform/win32/controls_scale.h"
 #include "platform/win32/wide_text.h"
@@ -30,7 +31,7 @@ Win32StashGrid::Win32StashGrid(HWND parent, int id) : NativeControl(create_grid_
         SendMessageW(window_, TCM_INSERTITEMW, static_cast<WPARAM>(tab), reinterpret_cast<LPARAM>(&item));
     }
     show_texts();
-    SetWindowSubclass(window_, &Win32StashGrid::procedure, 0, reinterpret_cast<DWORD_PTR>(this));
+    hook_window(window_, &Win32StashGrid::procedure, reinterpret_cast<DWORD_PTR>(this));
     create_tips();
     place(0, 0);
 }
@@ -39,7 +40,7 @@ Win32StashGrid::~Win32StashGrid() {
     forget_frame();
     if (tips_ && IsWindow(tips_)) DestroyWindow(tips_);
     if (Win32StashGrid::of(window_) != this) return;  // the window went first
-    RemoveWindowSubclass(window_, &Win32StashGrid::procedure, 0);
+    unhook_window(window_, &Win32StashGrid::procedure);
     RemovePropW(window_, grid_property);
 }
 
@@ -111,7 +112,7 @@ void Win32StashGrid::fit_to_dpi() {
 LRESULT CALLBACK Win32StashGrid::procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
                                            DWORD_PTR self) {
     auto& grid = *reinterpret_cast<Win32StashGrid*>(self);
-    if (grid.window_ != window) return DefSubclassProc(window, message, wparam, lparam);
+    if (grid.window_ != window) return pass_on(window, message, wparam, lparam);
     return grid.handle(message, wparam, lparam);
 }
 
@@ -139,12 +140,12 @@ LRESULT Win32StashGrid::handle(UINT message, WPARAM wparam, LPARAM lparam) {
         redraw();
         break;
     case WM_NCDESTROY:
-        RemoveWindowSubclass(window_, &Win32StashGrid::procedure, 0);
+        unhook_window(window_, &Win32StashGrid::procedure);
         RemovePropW(window_, grid_property);
         break;
     }
     if (const std::optional<LRESULT> taken = take_input(message, wparam, lparam)) return *taken;
-    return DefSubclassProc(window_, message, wparam, lparam);
+    return pass_on(window_, message, wparam, lparam);
 }
 
 }  // namespace kistvar::win32

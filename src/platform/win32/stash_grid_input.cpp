@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "platform/win32/controls_base.h"
+#include "platform/win32/window_hook.h"
 #include "platform/win32/controls_scale.h"
 #include "platform/win32/stash_grid.h"
 #include "platform/win32/wide_text.h"
@@ -88,7 +89,7 @@ std::optional<LRESULT> Win32StashGrid::take_input(UINT message, WPARAM wparam, L
         TCHITTESTINFO hit{point_of(lparam), 0};
         SetFocus(window_);
         if (SendMessageW(window_, TCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)) >= 0) {
-            DefSubclassProc(window_, message, wparam, lparam);  // the tab control turns the tab
+            pass_on(window_, message, wparam, lparam);  // the tab control turns the tab
             model_.set_shown_tab(static_cast<int>(SendMessageW(window_, TCM_GETCURSEL, 0, 0)));
             show_tab_header();
             return 0;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/win32/controls_base.h"
+#include "platform/win32/window_hook.h"
 #include "platform/win32/controls_scale.h"
 #include "platform/win32/stash_grid.h"
 #include "platform/win32/wide_text.h"
@@ -148,7 +149,7 @@ void Win32StashGrid::draw_frame(HDC canvas, const RECT& client) {
         HDC drawing = CreateCompatibleDC(canvas);
         HGDIOBJ old = SelectObject(drawing, frame_picture_);
         fill(drawing, client, GetSysColor(COLOR_BTNFACE));
-        DefSubclassProc(window_, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(drawing), PRF_CLIENT);
+        pass_on(window_, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(drawing), PRF_CLIENT);
         SelectObject(drawing, old);
         DeleteDC(drawing);
         frame_look_ = look;
