@@ -50,7 +50,10 @@ void Win32ListView::use_pictures(HIMAGELIST pictures) {
     SendMessageW(window_, LVM_SETCOLUMNWIDTH, 0, scaled(layout::list_column_width));
 }
 
-Win32ListView::~Win32ListView() { unhook_window(window_, &Win32ListView::watch_input); }
+Win32ListView::~Win32ListView() {
+    unhook_window(window_, &Win32ListView::watch_input);
+    if (picture_) DeleteObject(picture_);
+}
 
 void Win32ListView::set_view_style(int style) {
     view_style_ = std::clamp(style, static_cast<int>(large_icons), static_cast<int>(report));

@@ -98,6 +98,8 @@ private:
     static LRESULT CALLBACK watch_input(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
                                         DWORD_PTR self);
 
+    // The control's paint, drawn into a picture of ours and shown in one copy.
+    void paint_off_screen();
     void fill_display_info(NMLVDISPINFOW& info) const;
     void fill_info_tip(NMLVGETINFOTIPW& tip) const;
     LRESULT finish_label_edit(const NMLVDISPINFOW& info);
@@ -116,6 +118,8 @@ private:
     bool focus_back_from_editor_ = false;  // the list has had the focus all along
     bool handling_input_ = false;          // a mouse button or key is being handled
     bool current_item_news_ = false;       // held back until the input is handled
+    HBITMAP picture_ = nullptr;            // the off-screen picture, kept for the next paint
+    SIZE picture_size_{};
 };
 
 }  // namespace kistvar::win32

@@ -20,6 +20,10 @@ LRESULT CALLBACK Win32ListView::watch_input(HWND window, UINT message, WPARAM wp
     switch (message) {
     case show_model_message:
         return 0;
+    case WM_PAINT:
+        if (wparam) break;  // a picture asked for by someone else
+        list.paint_off_screen();
+        return 0;
     case WM_GETDLGCODE:
         // Enter activates the item, as a double-click does, rather than
         // going to the window as its default button.
