@@ -1,8 +1,8 @@
 // A procedure of ours in front of a control's own, as comctl32's
 // SetWindowSubclass puts one, with the same kind of procedure. comctl32 keeps
 // its record of the procedures as a window property, which Wine keeps in its
-// server: each message to such a control asked the server three times (at a
-// start, some four hundred round trips). This record stays in the program.
+// server: each message to such a control asked the server three times (330
+// requests at a start of the program). This record stays in the program.
 #pragma once
 
 #include <windows.h>
