@@ -1,11 +1,11 @@
 #include "platform/win32/controls_buttons.h"
-#include "platform/win32/window_hook.h"
 
 #include <commctrl.h>
 
 #include "platform/win32/canvas.h"
 #include "platform/win32/controls_scale.h"
 #include "platform/win32/wide_text.h"
+#include "platform/win32/window_hook.h"
 
 namespace kistvar::win32 {
 namespace {

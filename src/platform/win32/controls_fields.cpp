@@ -1,5 +1,4 @@
 #include "platform/win32/controls_fields.h"
-#include "platform/win32/window_hook.h"
 
 #include <commctrl.h>
 #include <uxtheme.h>
@@ -8,6 +7,7 @@
 
 #include "language/language.h"
 #include "platform/win32/wide_text.h"
+#include "platform/win32/window_hook.h"
 
 namespace kistvar::win32 {
 

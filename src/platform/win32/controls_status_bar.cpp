@@ -1,5 +1,4 @@
 #include "platform/win32/controls_status_bar.h"
-#include "platform/win32/window_hook.h"
 
 #include <commctrl.h>
 #include <uxtheme.h>
@@ -7,6 +6,7 @@
 #include "platform/win32/controls_scale.h"
 #include "language/language.h"
 #include "platform/win32/wide_text.h"
+#include "platform/win32/window_hook.h"
 
 namespace kistvar::win32 {
 

@@ -1,7 +1,8 @@
 #include "platform/win32/dialogs_input_filter.h"
-#include "platform/win32/window_hook.h"
 
 #include <commctrl.h>
+
+#include "platform/win32/window_hook.h"
 
 namespace kistvar::win32 {
 

@@ -1,9 +1,9 @@
 #include "platform/win32/list_view.h"
-#include "platform/win32/window_hook.h"
 
 #include <algorithm>
 
 #include "platform/win32/controls_scale.h"
+#include "platform/win32/window_hook.h"
 
 namespace kistvar::win32 {
 namespace {

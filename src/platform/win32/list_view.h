@@ -100,6 +100,9 @@ private:
 
     // The control's paint, drawn into a picture of ours and shown in one copy.
     void paint_off_screen();
+    // The control's `parts` (PRF_*) within `area` drawn into the kept picture,
+    // then copied to `screen` unless it is null.
+    void draw_picture(const RECT& area, UINT parts, HDC screen);
     void fill_display_info(NMLVDISPINFOW& info) const;
     void fill_info_tip(NMLVGETINFOTIPW& tip) const;
     LRESULT finish_label_edit(const NMLVDISPINFOW& info);

@@ -37,24 +37,36 @@ void Win32ListView::show_model() {
 // The control draws each item's picture through a bitmap it makes for the
 // target's format; for a window's DC that takes Wine six requests to its
 // server, for a DIB section none. So the control paints into a picture of
-// ours, and the window gets it in one copy. The picture keeps the control's
-// children (the title editor) uncovered, as their own paint does not follow.
+// ours, and the window gets it in one copy.
 void Win32ListView::paint_off_screen() {
     PAINTSTRUCT paint{};
-    HDC screen = BeginPaint(window_, &paint);
-    const RECT& area = paint.rcPaint;
+    if (HDC screen = BeginPaint(window_, &paint)) draw_picture(paint.rcPaint, PRF_ERASEBKGND | PRF_CLIENT, screen);
+    EndPaint(window_, &paint);
+}
+
+// The control works out its item sizes and scroll bars at its first paint; a
+// list already on screen then draws its scroll bar again for each change
+// (several milliseconds apiece under Wine). A paint of one pixel (the control
+// draws only the items it touches) does that work unseen.
+void Win32ListView::settle_while_hidden() {
+    if (!IsWindowVisible(window_)) draw_picture({0, 0, 1, 1}, PRF_CLIENT, nullptr);
+}
+
+void Win32ListView::draw_picture(const RECT& area, UINT parts, HDC screen) {
     RECT client{};
     GetClientRect(window_, &client);
-    if (screen && !IsRectEmpty(&area) && client.right > 0 && client.bottom > 0) {
-        if (!picture_ || picture_size_.cx != client.right || picture_size_.cy != client.bottom) {
-            if (picture_) DeleteObject(picture_);
-            picture_ = make_canvas(client.right, client.bottom);
-            picture_size_ = {client.right, client.bottom};
-        }
-        HDC canvas = CreateCompatibleDC(nullptr);
-        HGDIOBJ old = SelectObject(canvas, picture_);
-        IntersectClipRect(canvas, area.left, area.top, area.right, area.bottom);
-        SendMessageW(window_, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas), PRF_ERASEBKGND | PRF_CLIENT);
+    if (IsRectEmpty(&area) || client.right <= 0 || client.bottom <= 0) return;
+    if (!picture_ || picture_size_.cx != client.right || picture_size_.cy != client.bottom) {
+        if (picture_) DeleteObject(picture_);
+        picture_ = make_canvas(client.right, client.bottom);
+        picture_size_ = {client.right, client.bottom};
+    }
+    HDC canvas = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(canvas, picture_);
+    IntersectClipRect(canvas, area.left, area.top, area.right, area.bottom);
+    SendMessageW(window_, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas), parts);
+    if (screen) {
+        // The control's children (the title editor) stay uncovered: their own paint does not follow.
         for (HWND child = GetWindow(window_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
             if (!IsWindowVisible(child)) continue;
             RECT covered{};
@@ -64,24 +76,8 @@ void Win32ListView::paint_off_screen() {
         }
         BitBlt(screen, area.left, area.top, area.right - area.left, area.bottom - area.top, canvas, area.left,
                area.top, SRCCOPY);
-        SelectObject(canvas, old);
-        DeleteDC(canvas);
     }
-    EndPaint(window_, &paint);
-}
-
-// The control works out its item sizes and scroll bars at its first paint; a
-// list already on screen then draws its scroll bar again for each change
-// (several milliseconds apiece under Wine). A paint into a bitmap of one pixel
-// (the control draws only the items the bitmap can hold) does that work unseen.
-void Win32ListView::settle_while_hidden() {
-    if (IsWindowVisible(window_)) return;
-    HDC canvas = CreateCompatibleDC(nullptr);
-    HBITMAP one_pixel = make_canvas(1, 1);
-    HGDIOBJ old = SelectObject(canvas, one_pixel);
-    SendMessageW(window_, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas), PRF_CLIENT);
     SelectObject(canvas, old);
-    DeleteObject(one_pixel);
     DeleteDC(canvas);
 }
 

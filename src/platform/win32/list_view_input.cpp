@@ -4,11 +4,11 @@
 // mark first and the selection after it; the logic hears of the new current
 // item once both have moved, when it can read the new selection.
 #include "platform/win32/list_view.h"
-#include "platform/win32/window_hook.h"
 
 #include <utility>
 
 #include "platform/win32/controls_menu.h"
+#include "platform/win32/window_hook.h"
 
 namespace kistvar::win32 {
 

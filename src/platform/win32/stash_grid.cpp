@@ -1,9 +1,9 @@
 #include "platform/win32/stash_grid.h"
-#include "platform/win32/window_hook.h"
 
 #include "platform/win32/controls_scale.h"
 #include "platform/win32/wide_text.h"
 #include "language/language.h"
+#include "platform/win32/window_hook.h"
 
 namespace kistvar::win32 {
 

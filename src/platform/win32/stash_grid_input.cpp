@@ -5,11 +5,11 @@
 #include <cstdlib>
 
 #include "platform/win32/controls_base.h"
-#include "platform/win32/window_hook.h"
 #include "platform/win32/controls_scale.h"
 #include "platform/win32/stash_grid.h"
 #include "platform/win32/wide_text.h"
 #include "language/language.h"
+#include "platform/win32/window_hook.h"
 
 namespace kistvar::win32 {
 

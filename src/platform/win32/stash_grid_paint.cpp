@@ -6,10 +6,10 @@
 #include <string>
 
 #include "platform/win32/controls_base.h"
-#include "platform/win32/window_hook.h"
 #include "platform/win32/controls_scale.h"
 #include "platform/win32/stash_grid.h"
 #include "platform/win32/wide_text.h"
+#include "platform/win32/window_hook.h"
 #include "ui/cell_text.h"
 
 namespace kistvar::win32 {
